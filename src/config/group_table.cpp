@@ -1,6 +1,6 @@
 #include "config/group_table.h"
 
-#include <QDir>
+#include "common/paths.h"
 
 #include <utility>
 
@@ -52,8 +52,7 @@ void GroupTable::addregistryentry(const QString &eruntpath, const QString &docum
     titemrecord entry;
     entry.title = RegistryEntryTitle();
     entry.source = RegistryMarker() + eruntpath;
-    entry.dest = documentsfolder.isEmpty() ? RegistryBackupFolderName()
-                                           : QDir(documentsfolder).filePath(RegistryBackupFolderName());
+    entry.dest = JoinPath(documentsfolder, RegistryBackupFolderName());
     entry.itemenabled = false;
     entry.keeppreviousversions = true;
     groups[0] = tbackupgroup{entry};
