@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/messages.h"
 #include "common/paths.h"
+#include "common/shell.h"
 #include "common/system_error.h"
 #include "common/text_format.h"
 #include "log/line_file.h"
@@ -323,6 +324,17 @@ void TMyLog::ClearLogFile()
         return;
     if (RecreateEmptyFile(logFileName_))
         ShowInformation(QStringLiteral("The log has been cleared"));
+}
+
+void TMyLog::ViewLogFile()
+{
+    if (!LogFileExists(logFileName_)) {
+        ShowInformation(QStringLiteral("Log file not found."), logFileName_);
+        return;
+    }
+    const QString error = ShellOpen(logFileName_);
+    if (!error.isEmpty())
+        ShowInformation(error);
 }
 
 TMyLog &MyLog()

@@ -103,8 +103,9 @@ public:
     static void starttimer();
     void endtimer();
 
-    // Empties the file after asking.
+    // Empties the file after asking; opens it in the user's viewer.
     void ClearLogFile();
+    void ViewLogFile();
 
 private:
     QString Suffix() const;

@@ -52,8 +52,9 @@ QString CurrentRegionalDateTimeText()
     static thread_local Cached cached;
 
     const QDateTime now = CurrentDateTime();
-    const qint64 msecs = now.toMSecsSinceEpoch();
-    const qint64 second = msecs >= 0 ? msecs / 1000 : (msecs - 999) / 1000;
+    // The second counted from the local date and time as they stand: converting to an epoch time would
+    // cost another trip through the time-zone rules on every line.
+    const qint64 second = now.date().toJulianDay() * 86400 + now.time().msecsSinceStartOfDay() / 1000;
     const QLocale locale;
     // Exact midnight drops the time part, so that one millisecond is never shared with its second.
     if (!cached.valid || cached.second != second || cached.locale != locale || now.time() == QTime(0, 0)) {
