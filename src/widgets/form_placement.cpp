@@ -74,16 +74,20 @@ double ScaleFactor()
     return dotsPerInch / kDesignDotsPerInch;
 }
 
-void UseCalibri(QFont &font)
+void UseFontFamilyIfInstalled(QFont &font, const QString &family)
 {
-    const QString calibri = QStringLiteral("Calibri");
-    if (font.family().compare(calibri, Qt::CaseInsensitive) == 0)
+    if (font.family().compare(family, Qt::CaseInsensitive) == 0)
         return;
-    if (!QFontDatabase::families().contains(calibri, Qt::CaseInsensitive))
+    if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive))
         return;
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() + 2);
-    font.setFamily(calibri);
+    font.setFamily(family);
+}
+
+void UseCalibri(QFont &font)
+{
+    UseFontFamilyIfInstalled(font, QStringLiteral("Calibri"));
 }
 
 } // namespace tessel

@@ -3,6 +3,7 @@
 #include <QRect>
 
 class QFont;
+class QString;
 class QWidget;
 
 // Placing windows on the screen and sizing them for its resolution.
@@ -24,8 +25,11 @@ void CenterFormOnScreen(QWidget *form);
 // 1.0 when it is not known.
 double ScaleFactor();
 
-// Switches the font to Calibri, 2 points larger, when Calibri is installed and the font is not
-// Calibri already (compared without regard to case).
+// Switches the font to the family, 2 points larger, when the family is installed and the font is not
+// of that family already (compared without regard to case). The larger size keeps the text about as
+// wide as before, since these families are narrow for their point size.
+void UseFontFamilyIfInstalled(QFont &font, const QString &family);
+// The same for Calibri, the help text's font where it is installed.
 void UseCalibri(QFont &font);
 
 } // namespace tessel
