@@ -82,7 +82,7 @@ CommandLineChoice MatchCommandLineNames(const QStringList &commandlinenames,
                     ContainedInAnyTitle(name, chosenItemTitles))
                     continue;
                 if (choice.commandlineitems.size() < kCommandLineTableSize) {
-                    choice.commandlineitems.emplace_back(g, i + 1);
+                    choice.commandlineitems.push_back({g, i + 1});
                     chosenItemTitles.append(upperTitle);
                 }
                 break; // on with the next group
@@ -90,6 +90,38 @@ CommandLineChoice MatchCommandLineNames(const QStringList &commandlinenames,
         }
     }
     return choice;
+}
+
+std::vector<GroupTitles> GroupTitlesOf(const GroupTable &table)
+{
+    std::vector<GroupTitles> titles;
+    for (int g = 0; g < table.groupcount; ++g) {
+        const tbackupgroup &group = table.groups[static_cast<size_t>(g)];
+        GroupTitles entry;
+        if (!group.empty())
+            entry.title = group.front().title;
+        for (size_t i = 1; i < group.size(); ++i)
+            entry.itemtitles.append(group[i].title);
+        titles.push_back(entry);
+    }
+    return titles;
+}
+
+void ApplyCommandLineArguments(ProgramState &state, const QStringList &arguments)
+{
+    CommandLineArguments read = ReadCommandLine(arguments);
+    state.commandlinetext = read.commandlinetext;
+    state.commandlinenames = read.commandlinenames;
+    state.quitafterbackup = read.quitafterbackup;
+    state.latestonlyrequested = read.latestonlyrequested;
+}
+
+void ApplyCommandLineChoice(ProgramState &state)
+{
+    CommandLineChoice choice = MatchCommandLineNames(state.commandlinenames, GroupTitlesOf(state));
+    state.commandlinegroups = std::move(choice.commandlinegroups);
+    state.commandlineitems = std::move(choice.commandlineitems);
+    state.unattendedrun = !state.commandlinegroups.empty() || !state.commandlineitems.empty();
 }
 
 } // namespace tessel::app

@@ -1,17 +1,15 @@
 #pragma once
 
+#include "config/program_state.h"
+
 #include <QString>
 #include <QStringList>
 
-#include <utility>
 #include <vector>
 
 // The command line: the keywords QUITPROGRAM and LATESTONLY, and names that choose groups or single
 // items by their titles. Kept apart from the window so the matching rules can be tested on plain lists.
 namespace tessel::app {
-
-// Each table holds at most this many entries; further choices are ignored.
-inline constexpr int kCommandLineTableSize = 100;
 
 // Upper-cases only the letters a to z: a name with other letters matches only titles that hold them in
 // the same case.
@@ -38,8 +36,9 @@ struct GroupTitles
 
 struct CommandLineChoice
 {
-    std::vector<int> commandlinegroups;                // group indexes, in the order chosen
-    std::vector<std::pair<int, int>> commandlineitems; // (group index, item index from 1)
+    // At most kCommandLineTableSize entries each; further choices are ignored.
+    std::vector<int> commandlinegroups; // group indexes, in the order chosen
+    std::vector<CommandLineItem> commandlineitems;
 
     bool ChoosesSomething() const { return !commandlinegroups.empty() || !commandlineitems.empty(); }
 };
@@ -48,5 +47,13 @@ struct CommandLineChoice
 // contained in a chosen group's or item's title) chooses the first item, in table order, that contains it.
 CommandLineChoice MatchCommandLineNames(const QStringList &commandlinenames,
                                         const std::vector<GroupTitles> &groups);
+
+// The titles of the groups in use, as the name matching sees them.
+std::vector<GroupTitles> GroupTitlesOf(const GroupTable &table);
+
+// Start-up: the arguments into state's command-line fields.
+void ApplyCommandLineArguments(ProgramState &state, const QStringList &arguments);
+// Start-up, once the groups are read: the chosen groups and items, and unattendedrun.
+void ApplyCommandLineChoice(ProgramState &state);
 
 } // namespace tessel::app

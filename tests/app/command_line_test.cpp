@@ -43,7 +43,7 @@ TEST(ReadCommandLine, KeywordsNamesAndEcho)
 
 TEST(MatchCommandLineNames, ChoosesGroupsThenSingleItems)
 {
-    using Items = std::vector<std::pair<int, int>>;
+    using Items = std::vector<CommandLineItem>;
     struct Case
     {
         const char *what;
@@ -101,7 +101,51 @@ TEST(MatchCommandLineNames, TablesStopAtTheirSize)
     ASSERT_EQ(choice.commandlinegroups.size(), size_t(kCommandLineTableSize));
     ASSERT_EQ(choice.commandlineitems.size(), size_t(kCommandLineTableSize));
     EXPECT_EQ(choice.commandlinegroups.back(), kCommandLineTableSize - 1);
-    EXPECT_EQ(choice.commandlineitems.back(), std::make_pair(kCommandLineTableSize - 1, 1));
+    EXPECT_EQ(choice.commandlineitems.back(), (CommandLineItem{kCommandLineTableSize - 1, 1}));
+}
+
+} // namespace
+} // namespace tessel::app
+
+namespace tessel::app {
+namespace {
+
+titemrecord Titled(const char *title)
+{
+    titemrecord record;
+    record.title = QString::fromUtf8(title);
+    return record;
+}
+
+TEST(ApplyCommandLineChoice, ReadsTheGroupTableAndSetsUnattendedRun)
+{
+    ProgramState state;
+    state.groupcount = 3;
+    state.groups[0] = {Titled("System Registry")};
+    state.groups[1] = {Titled("My Docs"), Titled("Letters")};
+    state.groups[2] = {Titled("Photos"), Titled("Camera"), Titled("Old letters")};
+    // A slot past groupcount is not a group, whatever it holds.
+    state.groups[3] = {Titled("Leftover letters")};
+
+    struct Case
+    {
+        QStringList arguments;
+        std::vector<int> groups;
+        std::vector<CommandLineItem> items;
+    };
+    const std::vector<Case> cases = {
+        {{"QUITPROGRAM"}, {}, {}},       {{"registry", "quitprogram"}, {0}, {}},
+        {{"old letters"}, {}, {{2, 2}}}, {{"letters"}, {}, {{1, 1}}},
+        {{"leftover"}, {}, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        ApplyCommandLineArguments(state, c.arguments);
+        ApplyCommandLineChoice(state);
+        EXPECT_EQ(state.commandlinegroups, c.groups);
+        EXPECT_EQ(state.commandlineitems, c.items);
+        EXPECT_EQ(state.unattendedrun, !c.groups.empty() || !c.items.empty());
+    }
 }
 
 } // namespace
