@@ -170,8 +170,8 @@ QString UniqueFileName(const QString &fileName, const QString &infix, int digits
     const QString head = splitAtDot ? fileName.left(dot) : fileName;
     const QString extension = splitAtDot ? fileName.mid(dot) : QString();
     for (qint64 counter = 0;; ++counter) {
-        const QString candidate = head + infix + QLatin1Char('_') +
-                                  QStringLiteral("%1").arg(counter, digits, 10, QLatin1Char('0')) + extension;
+        QString candidate = head + infix + QLatin1Char('_') +
+                            QStringLiteral("%1").arg(counter, digits, 10, QLatin1Char('0')) + extension;
         // Any entry of that name, a folder or a dangling link too, would make the name unusable.
         if (!EntryExists(candidate))
             return candidate;

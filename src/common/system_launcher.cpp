@@ -108,7 +108,7 @@ QString ResolveFile(const LaunchRequest &request)
     if (QDir::isAbsolutePath(file))
         return file;
     const QString base = request.workingFolder.isEmpty() ? QDir::currentPath() : request.workingFolder;
-    const QString local = JoinPath(base, file);
+    QString local = JoinPath(base, file);
     if (EntryExists(local) || file.contains(QLatin1Char('/')))
         return local;
     const QString onPath = QStandardPaths::findExecutable(file);
