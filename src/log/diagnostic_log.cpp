@@ -242,9 +242,9 @@ QString TMyLog::LogErr()
     const int code = errno;
     if (code == 0)
         return {};
-    const QString line = QString(QLatin1String("API Error #") + QString::number(code) + QLatin1String(": ") +
-                                 SystemErrorText(code))
-                             .trimmed();
+    QString line = QString(QLatin1String("API Error #") + QString::number(code) + QLatin1String(": ") +
+                           SystemErrorText(code))
+                       .trimmed();
     Log(line);
     return line;
 }
@@ -275,7 +275,7 @@ QString TMyLog::LogIOErr(int IO_Result)
 {
     if (IO_Result == 0)
         return {};
-    const QString description = IOErrorDescription(IO_Result);
+    QString description = IOErrorDescription(IO_Result);
     Log(QLatin1String("IO Error #") + QString::number(IO_Result) + QLatin1String(": ") + description);
     return description;
 }

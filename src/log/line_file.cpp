@@ -43,8 +43,10 @@ AppendResult AppendToFile(const QString &fileName, const QByteArray &bytes)
     if (fileName.isEmpty())
         return AppendResult::CouldNotCreate;
     const QByteArray path = platform::EncodeFileName(fileName);
-    // One call both creates a missing file and opens an existing one for appending.
-    const int fd = OpenRetrying(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY);
+    // One call both creates a missing file and opens an existing one for appending. Without a reader a
+    // named pipe in the log's place would block the open for ever; non-blocking, it fails instead
+    // (regular files ignore the flag).
+    const int fd = OpenRetrying(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         struct stat info;
         return ::lstat(path.constData(), &info) == 0 ? AppendResult::CouldNotOpen

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tessel {
@@ -75,8 +76,11 @@ TEST_F(BackupLogTest, KeepsTextAsUtf8OnOneLine)
     const QString log = PathIn(QStringLiteral("BACKUPLOG.TXT"));
     // A run summary keeps its carriage returns inside its one line.
     writelog(log, QStringLiteral("Sicherung fertig: Gr\u00fc\u00dfe\r3 files copied."));
+    // A file name byte that is not UTF-8 (held as a lone surrogate) must not make the log invalid.
+    writelog(log, QStringLiteral("Copied /data/") + QChar(0xDCE9) + QStringLiteral("t\u00e9"));
     EXPECT_EQ(Contents(log), QByteArray("3/5/2026 2:07:09 PM : Sicherung fertig: Gr\xc3\xbc\xc3\x9f"
-                                        "e\r3 files copied.\r\n"));
+                                        "e\r3 files copied.\r\n"
+                                        "3/5/2026 2:07:09 PM : Copied /data/?t\xc3\xa9\r\n"));
 }
 
 TEST_F(BackupLogTest, MissingOrDeletedLogIsCreatedByTheNextLine)
@@ -94,6 +98,7 @@ TEST_F(BackupLogTest, LinesThatCannotBeWrittenAreLostQuietly)
     QFile plainFile(PathIn(QStringLiteral("plain")));
     ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
     plainFile.close();
+    ASSERT_EQ(::mkfifo(PathIn(QStringLiteral("pipe")).toLocal8Bit().constData(), 0600), 0);
 
     struct Case
     {
@@ -105,7 +110,8 @@ TEST_F(BackupLogTest, LinesThatCannotBeWrittenAreLostQuietly)
         {PathIn(QStringLiteral("missing/BACKUPLOG.TXT")), AppendResult::CouldNotCreate},
         {PathIn(QStringLiteral("plain/BACKUPLOG.TXT")), AppendResult::CouldNotCreate},
         {PathIn(QStringLiteral("folder")), AppendResult::CouldNotOpen},
-        {QStringLiteral("/dev/full"), AppendResult::WriteFailed}, // a full disk
+        {PathIn(QStringLiteral("pipe")), AppendResult::CouldNotOpen}, // no reader: must not wait for one
+        {QStringLiteral("/dev/full"), AppendResult::WriteFailed},     // a full disk
     };
     for (const Case &c : cases) {
         writelog(c.logfilename, QStringLiteral("lost"));
