@@ -112,7 +112,7 @@ void ReadInterface(ProgramState &state, const IniDocument &document)
 int ReadGroups(ProgramState &state, const IniDocument &document)
 {
     int n = 0;
-    for (; n < kMaxGroups; ++n) {
+    for (; n < kGroupSlots; ++n) {
         const std::vector<IniEntry> &entries = document.Entries(GroupSection(n));
         if (entries.empty())
             break;
@@ -126,6 +126,14 @@ int ReadGroups(ProgramState &state, const IniDocument &document)
         if (group.empty())
             group.emplace_back();
         state.groupcount = n + 1;
+    }
+    // The last slot is for the registry entry in front of kMaxGroups groups. A file that already starts
+    // with the entry may fill it (a full table saved and read back stays whole); otherwise the surplus
+    // is dropped so that the entry still fits.
+    if (state.groupcount > kMaxGroups && !state.IsRegistryEntry(0)) {
+        state.freegroup(kMaxGroups);
+        state.groupcount = kMaxGroups;
+        n = kMaxGroups;
     }
     return n;
 }
@@ -200,11 +208,18 @@ bool ReadSettings(ProgramState &state, const QString &datafilename, int &groupsI
         ShowInformation(QStringLiteral("Cannot load backup groups"), errorText);
         return false;
     }
+    groupsInFile = ApplySettingsText(state, bytes);
+    return true;
+}
+
+int ApplySettingsText(ProgramState &state, const QByteArray &bytes)
+{
+    state.clear();
     const IniDocument document = IniDocument::Parse(bytes);
     ReadInterface(state, document);
-    groupsInFile = ReadGroups(state, document);
+    const int groupsInFile = ReadGroups(state, document);
     state.addregistryentry(finderunt(), state.documentsfolder);
-    return true;
+    return groupsInFile;
 }
 
 bool readdata(ProgramState &state, const QString &datafilename)

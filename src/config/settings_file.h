@@ -18,12 +18,16 @@ QString BackupSuffix();
 // Reads the settings file into state: the group table (emptied first), savedchecks, lowpriority (only
 // "Priority=0" changes it), showadvancedoptions, verboselogging and storedwindowplace, then puts the
 // registry entry in front. A missing file reads as empty. A file that cannot be read shows "Cannot load
-// backup groups" and returns false, leaving the table without the registry entry. At most kMaxGroups
-// groups are read; a gap in the group numbers ends the groups.
+// backup groups" and returns false, leaving the table without the registry entry. A gap in the group
+// numbers ends the groups. At most kMaxGroups groups are read, one more when the first of them is the
+// registry entry, so the table never overflows and a full table saved and read back stays whole.
 bool readdata(ProgramState &state, const QString &datafilename);
 
 // Like readdata, and tells how many groups the file itself held (before the registry entry was added).
 bool ReadSettings(ProgramState &state, const QString &datafilename, int &groupsInFile);
+
+// readdata's work on the file's bytes (after the file has been read); the number of groups they held.
+int ApplySettingsText(ProgramState &state, const QByteArray &bytes);
 
 // The complete text savedata writes for state: checked states from savedchecks (one per group, "0"
 // where it has no "1"), the place from mainwindowplace.
