@@ -10,14 +10,11 @@ namespace {
 
 QByteArray LineFor(const QString &text)
 {
-    static const QByteArray lineEnd = QByteArrayLiteral("\r\n");
     if (text.isEmpty())
-        return lineEnd;
+        return QByteArrayLiteral("\r\n");
     if (text == QLatin1String("-"))
         return QByteArrayLiteral("---------\r\n");
-    QByteArray line = (CurrentRegionalDateTimeText() + QLatin1String(" : ") + text).toUtf8();
-    line += lineEnd;
-    return line;
+    return LineBytes(CurrentRegionalDateTimeText() + QLatin1String(" : ") + text);
 }
 
 QString Quoted(const QString &text)

@@ -153,9 +153,7 @@ void TMyLog::WriteLine(const QString &line)
     // Without a file name or its folder there is nowhere to write, and that is not worth a message.
     if (logFileName_.trimmed().isEmpty() || !FolderExists(QFileInfo(logFileName_).absolutePath()))
         return;
-    QByteArray bytes = line.toUtf8();
-    bytes += "\r\n";
-    if (AppendToFile(logFileName_, bytes) == AppendResult::CouldNotCreate)
+    if (AppendToFile(logFileName_, LineBytes(line)) == AppendResult::CouldNotCreate)
         ShowInformation(QStringLiteral("Failed to create log file"));
 }
 

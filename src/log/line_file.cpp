@@ -38,6 +38,14 @@ int OpenRetrying(const QByteArray &path, int flags)
 
 } // namespace
 
+QByteArray LineBytes(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    bytes.replace('\n', ' ');
+    bytes += "\r\n";
+    return bytes;
+}
+
 AppendResult AppendToFile(const QString &fileName, const QByteArray &bytes)
 {
     if (fileName.isEmpty())

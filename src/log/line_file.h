@@ -14,6 +14,10 @@ enum class AppendResult {
     WriteFailed,    // opened, but the line did not get written in full
 };
 
+// The bytes of one line: the text as UTF-8 and CR LF. A line feed inside the text (a file name may
+// hold one) becomes a blank, so one entry can never pass for two; carriage returns stay.
+QByteArray LineBytes(const QString &text);
+
 // Appends bytes (the line and its line end) to the file, creating it when it is missing.
 AppendResult AppendToFile(const QString &fileName, const QByteArray &bytes);
 

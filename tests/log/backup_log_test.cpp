@@ -78,9 +78,13 @@ TEST_F(BackupLogTest, KeepsTextAsUtf8OnOneLine)
     writelog(log, QStringLiteral("Sicherung fertig: Gr\u00fc\u00dfe\r3 files copied."));
     // A file name byte that is not UTF-8 (held as a lone surrogate) must not make the log invalid.
     writelog(log, QStringLiteral("Copied /data/") + QChar(0xDCE9) + QStringLiteral("t\u00e9"));
-    EXPECT_EQ(Contents(log), QByteArray("3/5/2026 2:07:09 PM : Sicherung fertig: Gr\xc3\xbc\xc3\x9f"
-                                        "e\r3 files copied.\r\n"
-                                        "3/5/2026 2:07:09 PM : Copied /data/?t\xc3\xa9\r\n"));
+    // A line feed in a file name would make one entry look like two.
+    writelog(log, QStringLiteral("Copied /data/a\n3/5/2026 2:07:09 PM : Copied /data/b"));
+    EXPECT_EQ(Contents(log),
+              QByteArray("3/5/2026 2:07:09 PM : Sicherung fertig: Gr\xc3\xbc\xc3\x9f"
+                         "e\r3 files copied.\r\n"
+                         "3/5/2026 2:07:09 PM : Copied /data/?t\xc3\xa9\r\n"
+                         "3/5/2026 2:07:09 PM : Copied /data/a 3/5/2026 2:07:09 PM : Copied /data/b\r\n"));
 }
 
 TEST_F(BackupLogTest, MissingOrDeletedLogIsCreatedByTheNextLine)

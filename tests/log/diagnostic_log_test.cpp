@@ -45,6 +45,7 @@ TEST_F(DiagnosticLogTest, FormatsEachKindOfValue)
     const QDateTime afternoon(QDate(2026, 3, 5), QTime(14, 7, 9));
     const QDateTime midnight(QDate(2026, 3, 5), QTime(0, 0));
     log.Log("plain text");
+    log.Log("two\nparts");
     log.Log("name", "value");
     log.Log(QStringLiteral("name"), QStringLiteral("value"));
     log.Log(qint64(-9000000000));
@@ -66,6 +67,7 @@ TEST_F(DiagnosticLogTest, FormatsEachKindOfValue)
 
     EXPECT_EQ(Lines(), QStringList({
                            "plain text",
+                           "two parts",
                            "name = value",
                            "name = value",
                            "-9000000000",
