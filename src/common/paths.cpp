@@ -26,9 +26,7 @@ bool StatPath(const QString &path, struct stat &info)
 
 bool EntryExists(const QString &path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     return ::lstat(platform::EncodeFileName(path).constData(), &info) == 0;
 }
 
@@ -124,9 +122,7 @@ bool FolderExists(const QString &path)
     const QString folder = path == QLatin1String("/") ? path : StripBackslash(path);
     if (folder.isEmpty())
         return false;
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (::stat(platform::EncodeFileName(folder).constData(), &info) != 0)
         return false;
     return S_ISDIR(info.st_mode);
@@ -136,9 +132,7 @@ qint64 FileSizeOf(const QString &fileNameOrPattern)
 {
     if (fileNameOrPattern.isEmpty())
         return -1;
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (StatPath(fileNameOrPattern, info))
         return qint64(info.st_size);
     // Linux names may hold "*" and "?" themselves, so a pattern is only tried when no such name exists.
@@ -153,9 +147,7 @@ qint64 FileSizeOf(const QString &fileNameOrPattern)
 
 QDateTime FileDateOf(const QString &fileName)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (fileName.isEmpty() || !StatPath(fileName, info))
         return {};
     const qint64 msecs = qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
@@ -185,14 +177,25 @@ std::optional<QByteArray> ReadFileToString(const QString &fileName, QString *err
             *errorText = SystemErrorText(errorNumber);
         return std::nullopt;
     };
-    const int fd = ::open(platform::EncodeFileName(fileName).constData(), O_RDONLY | O_CLOEXEC);
+    // Not blocking on open: a named pipe in the file's place would otherwise wait for a writer.
+    const int fd = ::open(platform::EncodeFileName(fileName).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return fail(errno);
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0) {
+        const int statError = errno;
+        ::close(fd);
+        return fail(statError);
+    }
+    // Pipes and devices may never end; only files are read (a folder fails on its first read).
+    if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        if (errorText)
+            *errorText = QStringLiteral("Not a regular file");
+        return std::nullopt;
+    }
     QByteArray bytes;
-    struct stat info
-    {
-    };
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+    if (info.st_size > 0)
         bytes.reserve(qsizetype(info.st_size));
     char buffer[65536];
     for (;;) {

@@ -82,9 +82,7 @@ bool IsDeveloperMachine()
 {
     if (dataFolder.isEmpty())
         return false;
-    struct stat info
-    {
-    };
+    struct stat info = {};
     const QString marker = JoinPath(dataFolder, QStringLiteral("developer-machine"));
     return ::stat(platform::EncodeFileName(marker).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
 }

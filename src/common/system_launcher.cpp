@@ -50,9 +50,7 @@ bool LooksLikeLink(const QString &file)
 
 bool EntryExists(const QString &path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     return ::stat(platform::EncodeFileName(path).constData(), &info) == 0;
 }
 
@@ -158,9 +156,7 @@ LaunchPlan PlanLaunch(const LaunchRequest &request)
     }
 
     const QString path = ResolveFile(request);
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (::stat(platform::EncodeFileName(path).constData(), &info) != 0) {
         const int statError = errno;
         // Links open in the user's browser or mail program; a real file of such a name wins.

@@ -209,6 +209,14 @@ TEST_F(PathsTest, ReadFileToStringReportsWhatWentWrong)
     EXPECT_EQ(error, QStringLiteral("Is a directory"));
 
     EXPECT_FALSE(ReadFileToString(Path(QStringLiteral("missing"))).has_value());
+
+    // A pipe or device in the file's place must not hang the reader or fill the memory.
+    ASSERT_EQ(::mkfifo(Path(QStringLiteral("pipe")).toUtf8().constData(), 0600), 0);
+    for (const QString &name : {Path(QStringLiteral("pipe")), QStringLiteral("/dev/zero")}) {
+        error.clear();
+        EXPECT_FALSE(ReadFileToString(name, &error).has_value()) << name.toStdString();
+        EXPECT_EQ(error, QStringLiteral("Not a regular file"));
+    }
 }
 
 TEST_F(PathsTest, ReadFileToStringWithNameThatIsNotUtf8)
