@@ -215,6 +215,9 @@ QString SystemLauncher::RunAndWait(const LaunchRequest &request)
     process.closeWriteChannel();
     if (process.state() != QProcess::NotRunning)
         loop.exec();
+    // The loop also ends when the application quits; the program is let finish, never killed midway.
+    if (process.state() != QProcess::NotRunning)
+        process.waitForFinished(-1);
     if (plan.throughElevation && process.exitStatus() == QProcess::NormalExit) {
         if (process.exitCode() == kElevationDismissed)
             return QStringLiteral("The operation was canceled by the user.");
