@@ -177,7 +177,9 @@ TEST_F(LauncherTest, ShellOpenReportsFailureAndStartsWithoutWaiting)
     EXPECT_EQ(ShellOpen(Path(QStringLiteral("gone/missing.doc"))), QStringLiteral("Path not found"));
 
     const QString marker = Path(QStringLiteral("started"));
-    const QString script = WriteFile(QStringLiteral("touch.sh"), "#!/bin/sh\necho \"$1\" > \"$2\"\n", true);
+    // The script renames its output into place, so the file appears only once it is complete.
+    const QString script = WriteFile(QStringLiteral("touch.sh"),
+                                     "#!/bin/sh\necho \"$1\" > \"$2.part\" && mv \"$2.part\" \"$2\"\n", true);
     EXPECT_EQ(ShellOpen(script, QStringLiteral("'two words' ") + marker), QString());
     QDeadlineTimer deadline(30000);
     while (!QFile::exists(marker) && !deadline.hasExpired())
