@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 
 namespace tessel {
 namespace {
@@ -27,6 +28,9 @@ protected:
     }
 };
 
+constexpr double kInstructionScale = 1.25;
+const QColor kInstructionColor(0, 51, 153);
+
 void SetTexts(QMessageBox &box, const QString &message, const QString &detail)
 {
     // Texts hold file names and group titles: never read them as markup.
@@ -34,6 +38,18 @@ void SetTexts(QMessageBox &box, const QString &message, const QString &detail)
     box.setText(message);
     if (!detail.isEmpty())
         box.setInformativeText(detail);
+    // The message is the main instruction, set off from the detail below it.
+    if (auto *instruction = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        QFont larger = instruction->font();
+        larger.setPointSizeF(larger.pointSizeF() * kInstructionScale);
+        instruction->setFont(larger);
+        // Dark blue reads well only on a light background; a dark theme keeps its own text colour.
+        QPalette colors = instruction->palette();
+        if (colors.color(QPalette::Window).lightness() >= 128) {
+            colors.setColor(QPalette::WindowText, kInstructionColor);
+            instruction->setPalette(colors);
+        }
+    }
 }
 
 class MessageBoxPort final : public MessagePort

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -35,6 +36,12 @@ TEST(MessageBoxes, InformationBoxLayout)
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
     EXPECT_FALSE(box->testAttribute(Qt::WA_Moved));
+    // The main instruction stands out from the detail.
+    const auto *instruction = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    const auto *detail = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel"));
+    ASSERT_NE(instruction, nullptr);
+    ASSERT_NE(detail, nullptr);
+    EXPECT_GT(instruction->font().pointSizeF(), detail->font().pointSizeF());
 
     const auto placed = CreateInformationBox(QStringLiteral("Done"), QString(), 170, 200);
     EXPECT_TRUE(placed->informativeText().isEmpty());
