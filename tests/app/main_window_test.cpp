@@ -1,0 +1,205 @@
+#include "app/main_window.h"
+
+#include "common/program_folders.h"
+#include "config/group_table.h"
+#include "support/scripted_messages.h"
+#include "widgets/my_check_list_box.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tessel::app {
+namespace {
+
+QByteArray Crlf(const QByteArray &lines)
+{
+    QByteArray text = lines;
+    text.replace("\n", "\r\n");
+    return text;
+}
+
+// A data folder under the test's private configuration folder holding the given settings file, and a
+// program folder of its own so nothing lands beside the test binary.
+class PreparedDataFolder
+{
+public:
+    explicit PreparedDataFolder(const QByteArray &settings)
+    {
+        SetProgramFolder(programFolder_.path());
+        dataFolder_ = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) +
+                      QStringLiteral("/QuorlanSoftware/TesselBackup");
+        QDir(dataFolder_).removeRecursively();
+        QDir().mkpath(dataFolder_);
+        QFile file(SettingsFile());
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+    }
+    ~PreparedDataFolder() { QDir(dataFolder_).removeRecursively(); }
+
+    QString SettingsFile() const { return dataFolder_ + QStringLiteral("/backupdata.ini"); }
+    QByteArray Read(const QString &name) const
+    {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir programFolder_;
+    QString dataFolder_;
+};
+
+const QByteArray kItemTail =
+    "ExecuteFile: 0; Source: ; Dest: ; Enabled: 1; Recurse: 1; KeepPreviousVersions: 0; "
+    "CopyType: 0; PropagateDeletions: 0;";
+
+QByteArray SettingsWith(const QByteArray &interface)
+{
+    return Crlf("[Information]\nProgram=Quorlan's Tessel Backup\nVersion=1.85\n[Interface]\n" + interface +
+                "[Group0]\nItem0=Title: My Docs; " + kItemTail +
+                "\nItem1=Title: Letters; ExecuteFile: 0; Source: /home/a/Letters; Dest: /backup; Enabled: 1; "
+                "Recurse: 1; KeepPreviousVersions: 0; CopyType: 1; PropagateDeletions: 2;\n"
+                "[Group1]\nItem0=Title: Photos; " +
+                kItemTail + "\n");
+}
+
+TEST(MainWindow, ShowsTheSavedGroupsAndWritesThemBackOnQuit)
+{
+    test::ScriptedMessages messages;
+    const QByteArray original = SettingsWith("CheckedGroups=01\nPriority=1\nShowAdvancedOptions=1\n"
+                                             "VerboseLogging=0\nTop=40\nLeft=30\nHeight=640\nWidth=530\n");
+    PreparedDataFolder folder(original);
+    {
+        TForm1 form({});
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorlan's Tessel Backup"));
+        ASSERT_EQ(form.groupslb->count(), 3);
+        const QStringList expectedRows = {"System Registry", "My Docs", "Photos"};
+        for (int row = 0; row < 3; ++row)
+            EXPECT_EQ(form.groupslb->item(row)->text(), expectedRows[row]);
+        // The file's marks belong to its own groups; the registry entry in front starts unchecked.
+        EXPECT_FALSE(form.groupslb->isChecked(0));
+        EXPECT_FALSE(form.groupslb->isChecked(1));
+        EXPECT_TRUE(form.groupslb->isChecked(2));
+        EXPECT_EQ(form.groupslb->currentRow(), 0);
+        EXPECT_EQ(form.pos(), QPoint(30, 40));
+        EXPECT_EQ(form.size(), QSize(530, 640));
+        EXPECT_TRUE(form.High1->isChecked());
+        EXPECT_FALSE(form.pausebutton->isVisible());
+        EXPECT_EQ(form.quitbutton->text(), QStringLiteral("&Quit"));
+        EXPECT_FALSE(form.state().unattendedrun);
+
+        form.groupslb->setChecked(0, true);
+        form.groupslb->setChecked(2, false);
+        form.Low1->trigger();
+        form.move(50, 60);
+        form.resize(560, 650);
+        QTest::mouseClick(form.quitbutton, Qt::LeftButton);
+        EXPECT_FALSE(form.isVisible());
+    }
+    EXPECT_TRUE(messages.shown.empty());
+    // The registry entry now stands in front as Group0; the file's groups follow in their order. Every
+    // section after the first follows an empty line.
+    QByteArray groups = SettingsWith(QByteArray());
+    groups = groups.mid(groups.indexOf("[Group0]"))
+                 .replace("[Group1]", "[Group2]")
+                 .replace("[Group0]", "[Group1]");
+    const QByteArray registryDestination =
+        (QDir::homePath() + QStringLiteral("/Documents/") + RegistryBackupFolderName()).toUtf8();
+    QByteArray expected =
+        Crlf(QByteArray("[Information]\nProgram=Quorlan's Tessel Backup\nVersion=1.85\n[Interface]\n"
+                        "CheckedGroups=100\nPriority=0\nShowAdvancedOptions=1\nVerboseLogging=0\n"
+                        "Top=60\nLeft=50\nHeight=650\nWidth=560\n"
+                        "[Group0]\nItem0=Title: System Registry; ExecuteFile: 0; Source: -FIXED-; Dest: ")
+                 .append(registryDestination)
+                 .append("; Enabled: 0; Recurse: 0; KeepPreviousVersions: 1; CopyType: 0; "
+                         "PropagateDeletions: 0;\n")) +
+        groups;
+    expected.replace("\r\n[", "\r\n\r\n[");
+    EXPECT_EQ(folder.Read(folder.SettingsFile()).toStdString(), expected.toStdString());
+    EXPECT_EQ(folder.Read(folder.SettingsFile() + QStringLiteral("_bak")).toStdString(),
+              original.toStdString());
+}
+
+TEST(MainWindow, StatusAreaFollowsTheListWhenResized)
+{
+    PreparedDataFolder folder{QByteArray()};
+    TForm1 form({});
+    form.show();
+    for (const QSize size : {QSize(517, 660), QSize(700, 900), QSize(400, 600)}) {
+        SCOPED_TRACE(size.width());
+        form.resize(size);
+        const QWidget *client = form.centralWidget();
+        const QRect list = form.groupslb->geometry();
+        EXPECT_EQ(client->width() - list.right() - 1, 139);
+        EXPECT_EQ(client->height() - list.bottom() - 1, 86);
+        EXPECT_EQ(form.itemlabel->y(), list.bottom() + 1 + 5);
+        EXPECT_EQ(form.copyinglabel->y(), form.itemlabel->y() + form.itemlabel->height() + 2);
+        EXPECT_EQ(form.filelabel->y(), form.copyinglabel->y() + 4);
+        EXPECT_EQ(form.pb->y(), form.copyinglabel->y() + form.copyinglabel->height());
+        EXPECT_EQ(form.numfileslabel->y(), form.pb->y() + form.pb->height() + 3);
+        EXPECT_EQ(form.pb->width(), form.width() - 64);
+        EXPECT_EQ(form.filelabel->width(), client->width() - form.filelabel->x() - 16);
+        EXPECT_EQ(form.quitbutton->x() + form.quitbutton->width(), client->width() - 16);
+    }
+}
+
+TEST(MainWindow, ClosingIsRefusedWhileBackingUp)
+{
+    PreparedDataFolder folder{QByteArray()};
+    TForm1 form({});
+    form.show();
+    form.runstate().backingup = true;
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    form.runstate().backingup = false;
+    EXPECT_TRUE(form.close());
+}
+
+TEST(MainWindow, GroupMenuOffersTheVariantsOnlyForOrdinaryGroups)
+{
+    PreparedDataFolder folder(SettingsWith("CheckedGroups=\n"));
+    TForm1 form({});
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QWidget *rows = form.groupslb->viewport();
+    for (int row : {1, 0}) {
+        SCOPED_TRACE(row);
+        const QPoint onRow = form.groupslb->visualItemRect(form.groupslb->item(row)).center();
+        QTest::mouseClick(rows, Qt::RightButton, Qt::NoModifier, onRow);
+        EXPECT_EQ(form.groupslb->currentRow(), row);
+        ASSERT_TRUE(form.PopupMenu1->isVisible());
+        const bool ordinary = row != 0;
+        EXPECT_TRUE(form.Runthisbackupgroupnow1->isVisible());
+        EXPECT_EQ(form.N4->isVisible(), ordinary);
+        EXPECT_EQ(form.Runthisbackupgroupnowwithsynch1->isVisible(), ordinary);
+        EXPECT_EQ(form.Runthisbackupgroupnowwithtimestamp1->isVisible(), ordinary);
+        form.PopupMenu1->hide();
+    }
+}
+
+TEST(MainWindow, BackupWithNothingCheckedAsksForACheckMark)
+{
+    test::ScriptedMessages messages;
+    PreparedDataFolder folder(SettingsWith("CheckedGroups=00\n"));
+    TForm1 form({});
+    form.show();
+    QTest::mouseClick(form.backupbutton, Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].message,
+              QStringLiteral("You need to mark at least one group with a check mark."));
+    EXPECT_FALSE(form.runstate().backingup);
+}
+
+} // namespace
+} // namespace tessel::app
