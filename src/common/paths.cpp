@@ -163,7 +163,8 @@ QString UniqueFileName(const QString &fileName, const QString &infix, int digits
     const QString extension = splitAtDot ? fileName.mid(dot) : QString();
     for (qint64 counter = 0;; ++counter) {
         QString candidate = head + infix + QLatin1Char('_') +
-                            QStringLiteral("%1").arg(counter, digits, 10, QLatin1Char('0')) + extension;
+                            QStringLiteral("%1").arg(counter, qMax(0, digits), 10, QLatin1Char('0')) +
+                            extension;
         // Any entry of that name, a folder or a dangling link too, would make the name unusable.
         if (!EntryExists(candidate))
             return candidate;

@@ -163,6 +163,7 @@ TEST_F(PathsTest, UniqueFileNameShapes)
         {"a.b/report.txt", "-copy", 2, true, "a.b/report-copy_00.txt"},
         {"a.b/archive.tar.gz", "", 3, true, "a.b/archive.tar_000.gz"},
         {"a.b/x.txt", "", 0, true, "a.b/x_0.txt"},
+        {"a.b/x.txt", "", -4, true, "a.b/x_0.txt"}, // no padding on the wrong side
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
