@@ -20,6 +20,9 @@ namespace tessel::help {
 
 namespace {
 
+// Style sheets are a few kilobytes; a page naming a huge or endless file gets no rules from it.
+constexpr qint64 kLargestStyleSheet = qint64(16) << 20;
+
 int ClampToInt(qint64 value)
 {
     if (value > std::numeric_limits<int>::max())
@@ -96,12 +99,15 @@ void TCSS::LoadCSSFromString(QStringView css)
 
 void TCSS::LoadCSSFromFile(const QString &fileName)
 {
-    if (!QFileInfo(fileName).isFile())
+    const QFileInfo info(fileName);
+    if (!info.isFile() || info.size() > kLargestStyleSheet)
         return;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(kLargestStyleSheet + 1);
+    if (bytes.size() > kLargestStyleSheet)
+        return;
     if (!bytes.isEmpty())
         LoadCSSFromString(FromAnsi(bytes));
 }

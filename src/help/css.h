@@ -25,7 +25,8 @@ public:
 
     // Removes comments, upper-cases the text and appends its rules.
     void LoadCSSFromString(QStringView css);
-    // Reads the file as 8-bit text when it exists; a missing or unreadable file adds nothing.
+    // Reads the file as 8-bit text when it exists; a missing, unreadable or oversized (above 16 MiB) file
+    // adds nothing.
     void LoadCSSFromFile(const QString &fileName);
 
     // Applies the element's rules, then the class's, then the id's; empty values are skipped.

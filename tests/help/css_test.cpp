@@ -234,6 +234,15 @@ TEST(LoadCSSFromFile, ReadsExistingFilesAsEightBitText)
     css.LoadCSSFromFile(dir.path()); // a folder is no style sheet
     ASSERT_EQ(css.NumProperties(), 1);
     EXPECT_EQ(css.properties().first().text, QStringLiteral(u"FONT-FAMILY: CAF\u00C9"));
+
+    // A page may name any file; one far larger than a style sheet is not read into memory.
+    QFile huge(dir.filePath("huge.css"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write("p { color: red }");
+    ASSERT_TRUE(huge.resize(qint64(17) << 20));
+    huge.close();
+    css.LoadCSSFromFile(huge.fileName());
+    EXPECT_EQ(css.NumProperties(), 1);
 }
 
 } // namespace
