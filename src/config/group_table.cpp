@@ -82,7 +82,7 @@ void GroupTable::removegroup(int gp)
     if (gp < 0 || gp >= groupcount)
         return;
     for (int slot = gp; slot + 1 < groupcount; ++slot)
-        groups[static_cast<std::size_t>(slot)] = std::move(groups[static_cast<std::size_t>(slot + 1)]);
+        groups[static_cast<std::size_t>(slot)] = std::move(groups[static_cast<std::size_t>(slot) + 1]);
     freegroup(groupcount - 1);
     if (gp < savedchecks.size())
         savedchecks.remove(gp, 1);

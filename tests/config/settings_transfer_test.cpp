@@ -118,7 +118,8 @@ TEST_F(SettingsTransferTest, ImportWhenTheCurrentSettingsCannotBeSaved)
 TEST_F(SettingsTransferTest, ImportOfAFileWithoutGroupsRestoresTheSavedSettings)
 {
     const QString noGroups = folder.Path("photo.jpg");
-    WriteBytes(noGroups, QByteArray("\xFF\xD8\xFF\xE0 not settings at all", 26));
+    static const char kPicture[] = "\xFF\xD8\xFF\xE0\0\x10JFIF not settings at all";
+    WriteBytes(noGroups, QByteArray(kPicture, sizeof kPicture - 1));
     const QString unreadable = folder.Path("folder.ini");
     ASSERT_TRUE(QDir().mkpath(unreadable));
 
