@@ -34,6 +34,9 @@ void TForm1::SetLabelText(engine::RunLabel label, const QString &text, const QSt
         break;
     }
     target->setText(text);
+    // The status word varies ("Copying: ", "Comparing", ...); its label sizes itself to the word.
+    if (target == copyinglabel)
+        copyinglabel->adjustSize();
     target->repaint();
 }
 

@@ -151,6 +151,25 @@ TEST(MainWindow, StatusAreaFollowsTheListWhenResized)
         EXPECT_EQ(form.pb->width(), form.width() - 64);
         EXPECT_EQ(form.filelabel->width(), client->width() - form.filelabel->x() - 16);
         EXPECT_EQ(form.quitbutton->x() + form.quitbutton->width(), client->width() - 16);
+        // The whole status area stays inside the window.
+        form.updatenumfileslabel(1234);
+        EXPECT_TRUE(form.numfileslabel->isVisible());
+        EXPECT_LE(form.numfileslabel->geometry().bottom(), client->height())
+            << form.numfileslabel->text().toStdString();
+    }
+}
+
+TEST(MainWindow, StatusWordIsShownWhole)
+{
+    PreparedDataFolder folder{QByteArray()};
+    TForm1 form({});
+    form.show();
+    for (const QString &word :
+         {QStringLiteral("Comparing"), QStringLiteral("Copying: "), QStringLiteral("Deleting: ")}) {
+        form.showcopying(word);
+        EXPECT_TRUE(form.copyinglabel->isVisible());
+        EXPECT_EQ(form.copyinglabel->text(), word);
+        EXPECT_GE(form.copyinglabel->width(), form.copyinglabel->fontMetrics().horizontalAdvance(word));
     }
 }
 
