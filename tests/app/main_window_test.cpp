@@ -1,19 +1,24 @@
 #include "app/main_window.h"
 
+#include "common/choosers.h"
 #include "common/program_folders.h"
 #include "config/group_table.h"
 #include "support/scripted_messages.h"
 #include "widgets/my_check_list_box.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -218,6 +223,168 @@ TEST(MainWindow, BackupWithNothingCheckedAsksForACheckMark)
     EXPECT_EQ(messages.shown[0].message,
               QStringLiteral("You need to mark at least one group with a check mark."));
     EXPECT_FALSE(form.runstate().backingup);
+}
+
+} // namespace
+} // namespace tessel::app
+
+namespace tessel::app {
+namespace {
+
+// Answers every modal window a run opens by pressing its default button, recording the window's title.
+class ModalWindowCloser : public QObject
+{
+public:
+    ModalWindowCloser()
+    {
+        timer_.setInterval(10);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal && modal->isVisible()) {
+                titles.append(modal->windowTitle());
+                if (auto *dialog = qobject_cast<QDialog *>(modal))
+                    dialog->accept();
+            }
+        });
+        timer_.start();
+    }
+    QStringList titles;
+
+private:
+    QTimer timer_;
+};
+
+// Files and a settings file whose group "Docs" copies the tree into a destination folder.
+struct RunFixture
+{
+    QTemporaryDir root;
+    QByteArray Settings() const
+    {
+        return Crlf(
+            "[Interface]\nCheckedGroups=10\n[Group0]\nItem0=Title: Docs; " + kItemTail +
+            "\nItem1=Title: Tree; ExecuteFile: 0; Source: " + root.path().toUtf8() +
+            "/source; Dest: " + root.path().toUtf8() +
+            "/backup; Enabled: 1; Recurse: 1; KeepPreviousVersions: 0; CopyType: 1; PropagateDeletions: 0;\n"
+            "[Group1]\nItem0=Title: Empty; " +
+            kItemTail + "\n");
+    }
+    RunFixture()
+    {
+        QDir().mkpath(root.path() + QStringLiteral("/source/sub"));
+        for (const char *name : {"/source/one.txt", "/source/sub/two.txt"}) {
+            QFile file(root.path() + QLatin1String(name));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(name);
+        }
+    }
+};
+
+TEST(MainWindow, BackupButtonRunsTheCheckedGroupsAndEndsWithTheResults)
+{
+    test::ScriptedMessages messages;
+    RunFixture tree;
+    PreparedDataFolder folder(tree.Settings());
+    TForm1 form({});
+    form.show();
+    ASSERT_TRUE(form.groupslb->isChecked(1));
+
+    ModalWindowCloser closer;
+    QTest::mouseClick(form.backupbutton, Qt::LeftButton);
+
+    EXPECT_TRUE(QFileInfo::exists(tree.root.path() + QStringLiteral("/backup/source/sub/two.txt")));
+    EXPECT_EQ(closer.titles, QStringList{QStringLiteral("Backup Results")});
+    EXPECT_TRUE(messages.shown.empty());
+    // Back to idle: the run's traces are gone from the window.
+    EXPECT_FALSE(form.runstate().backingup);
+    EXPECT_EQ(form.quitbutton->text(), QStringLiteral("&Quit"));
+    EXPECT_FALSE(form.pausebutton->isVisible());
+    EXPECT_TRUE(form.itemlabel->text().isEmpty());
+    EXPECT_TRUE(form.numfileslabel->text().isEmpty());
+    EXPECT_EQ(form.pb->value(), 0);
+}
+
+} // namespace
+} // namespace tessel::app
+
+namespace tessel::app {
+namespace {
+
+// Answers the folder and file choosers with prepared paths, recording the titles asked.
+class ScriptedChoosers final : public ChooserPort
+{
+public:
+    ScriptedChoosers() { InstallChooserPort(this); }
+    ~ScriptedChoosers() override { InstallChooserPort(nullptr); }
+    ScriptedChoosers(const ScriptedChoosers &) = delete;
+    ScriptedChoosers &operator=(const ScriptedChoosers &) = delete;
+
+    QString BrowseForFolder(const QString &title, const QString &, bool) override
+    {
+        titles.append(title);
+        return answer;
+    }
+    QString ChooseFileToOpen(const QString &title, const QString &, const QString &) override
+    {
+        titles.append(title);
+        return answer;
+    }
+    QString answer;
+    QStringList titles;
+};
+
+TEST(MainWindow, ExportWritesTheWindowsCurrentChecks)
+{
+    test::ScriptedMessages messages;
+    ScriptedChoosers choosers;
+    QTemporaryDir target;
+    choosers.answer = target.path();
+    PreparedDataFolder folder(SettingsWith("CheckedGroups=00\n"));
+    TForm1 form({});
+    form.show();
+    form.groupslb->setChecked(2, true);
+
+    form.Exportsettings1->trigger();
+    EXPECT_EQ(choosers.titles, QStringList{QStringLiteral("Export backup settings to folder:")});
+    const QByteArray exported = folder.Read(target.path() + QStringLiteral("/Backupdata.ini"));
+    EXPECT_TRUE(exported.contains("CheckedGroups=001\r\n")) << exported.toStdString();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].message, QStringLiteral("Backup settings have been exported as: \r\r") +
+                                             target.path() + QStringLiteral("/Backupdata.ini"));
+}
+
+TEST(MainWindow, ImportReplacesTheListAndSavesTheCurrentSettingsFirst)
+{
+    test::ScriptedMessages messages;
+    ScriptedChoosers choosers;
+    QTemporaryDir source;
+    choosers.answer = source.path() + QStringLiteral("/other.ini");
+    {
+        QFile other(choosers.answer);
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        other.write(Crlf("[Interface]\nCheckedGroups=1\nPriority=0\n[Group0]\nItem0=Title: Imported; " +
+                         kItemTail + "\n"));
+    }
+    PreparedDataFolder folder(SettingsWith("CheckedGroups=00\n"));
+    TForm1 form({});
+    form.show();
+    form.groupslb->setChecked(1, true);
+    messages.AnswerNext(true);
+
+    form.Importsettings1->trigger();
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_TRUE(messages.asked[0].message.startsWith(QStringLiteral("Warning: By importing")));
+    ASSERT_EQ(form.groupslb->count(), 2);
+    EXPECT_EQ(form.groupslb->item(0)->text(), QStringLiteral("System Registry"));
+    EXPECT_EQ(form.groupslb->item(1)->text(), QStringLiteral("Imported"));
+    EXPECT_FALSE(form.groupslb->isChecked(0));
+    EXPECT_TRUE(form.groupslb->isChecked(1));
+    EXPECT_EQ(form.groupslb->currentRow(), -1);
+    EXPECT_TRUE(form.Low1->isChecked());
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().message,
+              QStringLiteral("Backup settings have been successfully imported"));
+    // What was on screen before the import is on disk now.
+    EXPECT_TRUE(folder.Read(folder.SettingsFile()).contains("CheckedGroups=010\r\n"));
 }
 
 } // namespace
