@@ -6,12 +6,13 @@
 
 namespace tessel::help::test {
 
-RenderedDocument::RenderedDocument()
+RenderedDocument::RenderedDocument(bool shown)
 {
     edit.document()->setDefaultFont(QFont(QStringLiteral("Tahoma"), 10));
     edit.resize(600, 400);
     edit.setReadOnly(true);
-    edit.show(); // the viewport takes its size only once shown
+    if (shown)
+        edit.show(); // the viewport takes its size only once shown
 }
 
 void RenderedDocument::Render(const QString &html, bool clearing, const QString &styleSheetFolder)

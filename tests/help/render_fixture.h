@@ -22,7 +22,8 @@ struct BlockView
 class RenderedDocument
 {
 public:
-    RenderedDocument();
+    // A shown display has its real client size; a hidden one is not laid out, for very long inputs.
+    explicit RenderedDocument(bool shown = true);
 
     void Render(const QString &html, bool clearing = true, const QString &styleSheetFolder = {});
 
