@@ -68,9 +68,14 @@ ReadOutcome ReadWholeFile(const QString &fileName, QByteArray &bytes, QString &e
     {
     };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        const int error = errno;
         ::close(fd);
-        errorText = Located(fileName, error);
+        if (S_ISDIR(info.st_mode))
+            errorText = Located(fileName, EISDIR);
+        else if (info.st_mode != 0)
+            errorText = fileName + QStringLiteral(": not a regular file");
+        else
+            errorText = Located(fileName, error);
         return ReadOutcome::Failed;
     }
     bytes.clear();

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -159,7 +161,7 @@ TEST_F(SettingsFileTest, UnreadableFileIsReportedWithoutTheRegistryEntry)
         EXPECT_EQ(state.groupcount, 0);
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].message, u"Cannot load backup groups");
-        EXPECT_TRUE(messages.shown[0].detail.startsWith(path));
+        EXPECT_TRUE(messages.shown[0].detail.startsWith(path + u':'));
     }
 }
 
@@ -299,6 +301,47 @@ TEST_F(SettingsFileTest, FailedSaveIsReportedAndLosesNothing)
     }
     EXPECT_TRUE(QFileInfo(blocked).isDir());
     EXPECT_EQ(state.groupcount, 3);
+}
+
+// Limits the size of files this process may write, as a full disk would; writes beyond it fail.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(SettingsFileTest, WriteFailureHalfWayKeepsThePreviousFile)
+{
+    Fill(state);
+    const QByteArray previous = CrLf({"[Group0]", "Item0=Title: Kept;"});
+    WriteBytes(state.datafilename, previous);
+    {
+        const FileSizeLimit limit(64);
+        EXPECT_FALSE(savedata(state, state.datafilename, false));
+    }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].message, u"Error saving backup data");
+    EXPECT_EQ(ReadBytes(state.datafilename), previous);
+    EXPECT_FALSE(QFile::exists(state.datafilename + QStringLiteral("_bak")));
+    EXPECT_FALSE(QFile::exists(state.datafilename + QStringLiteral(".tmp")));
 }
 
 TEST_F(SettingsFileTest, SaveKeepsTheFilePermissions)
