@@ -295,12 +295,24 @@ QString WriteSettingsFile(const QString &fileName, const QByteArray &bytes, bool
         return Located(temporaryName, error);
     }
 
-    // The previous file becomes the copy; the rename replaces an older copy in one step. When there is
-    // no previous file the older copy stays: it may be all that is left after a crash mid-save. A
-    // folder in the file's place is not moved; the final rename then fails and is reported.
+    // The previous file becomes the copy. Linking it under the copy's name first keeps the settings
+    // file itself in place until the new one replaces it in one step, so no moment is without it; where
+    // links are not possible it is moved instead. When there is no previous file an older copy stays:
+    // it may be all that is left of an earlier save. A folder in the file's place is not touched; the
+    // final rename then fails and is reported.
     const QByteArray backup = platform::EncodeFileName(fileName + BackupSuffix());
-    const bool movedToBackup = keepBackup && previousExists && !S_ISDIR(previous.st_mode) &&
-                               ::rename(target.constData(), backup.constData()) == 0;
+    bool movedToBackup = false;
+    if (keepBackup && previousExists && !S_ISDIR(previous.st_mode)) {
+        const QByteArray backupLink =
+            platform::EncodeFileName(fileName + BackupSuffix() + QStringLiteral(".tmp"));
+        ::unlink(backupLink.constData());
+        const bool linked = ::link(target.constData(), backupLink.constData()) == 0;
+        if (!linked || ::rename(backupLink.constData(), backup.constData()) != 0) {
+            if (linked)
+                ::unlink(backupLink.constData());
+            movedToBackup = ::rename(target.constData(), backup.constData()) == 0;
+        }
+    }
 
     if (::rename(temporary.constData(), target.constData()) != 0) {
         error = errno;

@@ -272,6 +272,7 @@ TEST_F(SettingsFileTest, SaveAfterAnInterruptedSave)
     // An earlier save died after writing its temporary file: neither reading nor saving is disturbed.
     WriteBytes(state.datafilename, CrLf({"[Group0]", "Item0=Title: Old;"}));
     WriteBytes(state.datafilename + QStringLiteral(".tmp"), "[Group0]\r\nItem0=Title: Half");
+    WriteBytes(state.datafilename + QStringLiteral("_bak.tmp"), "stale");
     ProgramState reread;
     ASSERT_TRUE(readdata(reread, state.datafilename));
     EXPECT_EQ(reread.groups[1].front().title, u"Old");
@@ -281,6 +282,7 @@ TEST_F(SettingsFileTest, SaveAfterAnInterruptedSave)
     EXPECT_EQ(ReadBytes(state.datafilename + QStringLiteral("_bak")),
               CrLf({"[Group0]", "Item0=Title: Old;"}));
     EXPECT_FALSE(QFile::exists(state.datafilename + QStringLiteral(".tmp")));
+    EXPECT_FALSE(QFile::exists(state.datafilename + QStringLiteral("_bak.tmp")));
 }
 
 TEST_F(SettingsFileTest, FailedSaveIsReportedAndLosesNothing)
