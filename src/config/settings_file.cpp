@@ -49,6 +49,10 @@ QString Located(const QString &fileName, int errorNumber)
     return fileName + QStringLiteral(": ") + SystemErrorText(errorNumber);
 }
 
+// Far beyond any real settings file (a few hundred bytes per item); a larger file is some other file
+// chosen by mistake, and reading it whole could exhaust memory.
+constexpr qsizetype kLargestSettingsFile = qsizetype(64) * 1024 * 1024;
+
 enum class ReadOutcome { Read, Missing, Failed };
 
 // The whole file. Only a regular file is read: a folder, a pipe or a device in the file's place fails
@@ -78,6 +82,11 @@ ReadOutcome ReadWholeFile(const QString &fileName, QByteArray &bytes, QString &e
             errorText = Located(fileName, error);
         return ReadOutcome::Failed;
     }
+    if (info.st_size > kLargestSettingsFile) {
+        ::close(fd);
+        errorText = fileName + QStringLiteral(": too large for a settings file");
+        return ReadOutcome::Failed;
+    }
     bytes.clear();
     char buffer[65536];
     for (;;) {
@@ -91,6 +100,11 @@ ReadOutcome ReadWholeFile(const QString &fileName, QByteArray &bytes, QString &e
         }
         if (got == 0)
             break;
+        if (bytes.size() + got > kLargestSettingsFile) {
+            errorText = fileName + QStringLiteral(": too large for a settings file");
+            ::close(fd);
+            return ReadOutcome::Failed;
+        }
         bytes.append(buffer, got);
     }
     ::close(fd);

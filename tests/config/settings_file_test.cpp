@@ -150,10 +150,16 @@ TEST_F(SettingsFileTest, ReadingStopsAtTheTableLimit)
 TEST_F(SettingsFileTest, UnreadableFileIsReportedWithoutTheRegistryEntry)
 {
     ASSERT_TRUE(QDir().mkpath(state.datafilename)); // a folder in the file's place
+    const QString huge = folder.Path("video.ini");
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(qint64(65) * 1024 * 1024)); // sparse: costs no disk space
+    }
     const QString pipe = folder.Path("pipe.ini");
     ASSERT_EQ(::mkfifo(pipe.toUtf8().constData(), 0600), 0); // would block a plain open for reading
 
-    for (const QString &path : {state.datafilename, pipe}) {
+    for (const QString &path : {state.datafilename, pipe, huge}) {
         SCOPED_TRACE(qPrintable(path));
         messages.shown.clear();
         state.groupcount = 5;
