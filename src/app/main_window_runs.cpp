@@ -31,6 +31,7 @@ engine::BackupRuns &TForm1::Runs()
 void TForm1::backupbuttonClick()
 {
     std::vector<bool> checked;
+    checked.reserve(static_cast<size_t>(groupslb->count()));
     for (int row = 0; row < groupslb->count(); ++row)
         checked.push_back(groupslb->isChecked(row));
     Runs().backupbuttonClick(checked);

@@ -14,8 +14,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -134,6 +136,17 @@ TEST(MainWindow, ShowsTheSavedGroupsAndWritesThemBackOnQuit)
     EXPECT_EQ(folder.Read(folder.SettingsFile()).toStdString(), expected.toStdString());
     EXPECT_EQ(folder.Read(folder.SettingsFile() + QStringLiteral("_bak")).toStdString(),
               original.toStdString());
+}
+
+TEST(MainWindow, SavedPlaceOffTheScreenIsPulledBack)
+{
+    PreparedDataFolder folder(SettingsWith("Top=5000\nLeft=5000\nHeight=620\nWidth=500\n"));
+    TForm1 form({});
+    const QSize screen = form.screen()->size();
+    // Pulled back with the size the window had before the stored size applied: its designed size.
+    const QSize designed(517, 631 + form.menuBar()->sizeHint().height());
+    EXPECT_EQ(form.pos(), QPoint(screen.width() - designed.width(), screen.height() - designed.height()));
+    EXPECT_EQ(form.size(), QSize(500, 620));
 }
 
 TEST(MainWindow, StatusAreaFollowsTheListWhenResized)
