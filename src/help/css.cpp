@@ -34,7 +34,7 @@ int ClampToInt(qint64 value)
 
 QString SelectorText(QStringView kind, QStringView name)
 {
-    const QString upperName = name.toString().toUpper();
+    QString upperName = name.toString().toUpper();
     if (kind.compare(u"CLASS", Qt::CaseInsensitive) == 0)
         return u'.' + upperName;
     if (kind.compare(u"ID", Qt::CaseInsensitive) == 0)

@@ -65,7 +65,7 @@ QImage LoadPicture(const QString &fileName, std::optional<int> width, std::optio
 {
     QImageReader reader(fileName, "jpeg");
     reader.setAutoTransform(false);
-    const QImage natural = reader.read();
+    QImage natural = reader.read();
     if (natural.isNull())
         return {};
     const int w = natural.width();
