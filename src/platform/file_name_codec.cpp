@@ -1,9 +1,20 @@
 #include "platform/file_name_codec.h"
 
+#include <QStringDecoder>
+
 namespace tessel::platform {
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00; // byte b >= 0x80 becomes U+DC00 + b
+
+// QString::fromUtf8 drops a U+FEFF at the start of its input; in a file name it is a character like any
+// other and must survive.
+QString DecodeValidUtf8(const char *bytes, qsizetype length)
+{
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(bytes, length));
+}
 
 bool IsContinuation(unsigned char byte)
 {
@@ -61,12 +72,12 @@ QString DecodeFileName(const char *bytes, qsizetype length)
             i += sequence;
             continue;
         }
-        result.append(QString::fromUtf8(bytes + validStart, i - validStart));
+        result.append(DecodeValidUtf8(bytes + validStart, i - validStart));
         result.append(QChar(char16_t(kEscapeBase + text[i])));
         ++i;
         validStart = i;
     }
-    result.append(QString::fromUtf8(bytes + validStart, length - validStart));
+    result.append(DecodeValidUtf8(bytes + validStart, length - validStart));
     return result;
 }
 

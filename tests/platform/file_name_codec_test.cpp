@@ -17,6 +17,10 @@ TEST(FileNameCodec, RoundTripsEveryKindOfName)
         "over\xc0\xaflong",                              // an overlong slash
         "surrogate\xed\xb2\x80",                         // UTF-8 of U+DC80 itself
         "beyond\xf4\x90\x80\x80",                        // above U+10FFFF
+        "\xef\xbb\xbf"
+        "bom-first.txt", // U+FEFF is a character in a name
+        "bad\xff\xef\xbb\xbf"
+        "after-escape",
     };
     for (const QByteArray &bytes : names) {
         SCOPED_TRACE(bytes.toHex().toStdString());
