@@ -54,6 +54,8 @@ TEST(RenderText, TagsCommentsAndUnfinishedMarkup)
         {"a < b", {"a "}},       // no ">" later: rendering stops
         {"a <b>b<!-- never closed", {"a b"}},
         {"one<BR/>two<br>three", {"one", "two", "three"}},
+        {"x<p>one<P/>two", {"x", "one", "two"}}, // "P/" is a closing P
+        {"x<p>one<P />two", {"x", "one", "", "two"}},
         {"x<", {"x"}},
         {"x</", {"x"}},
         {"x<>y</>z", {"xyz"}},
@@ -197,6 +199,11 @@ TEST(RenderText, StyleRulesApplyAfterTheirBlock)
     EXPECT_EQ(doc.SizeOf("big"), 15);
     for (const auto &block : doc.Blocks())
         EXPECT_EQ(block.alignment, ParagraphAlignment::Left) << block.text.toStdString();
+
+    // On headings the rules come after ALIGN, so their alignment holds.
+    doc.Render("<style>h2 {text-align: center}</style><h2 align=right>Mid</h2>");
+    EXPECT_EQ(doc.Blocks()[1].text, "Mid");
+    EXPECT_EQ(doc.Blocks()[1].alignment, ParagraphAlignment::Center);
 }
 
 TEST(RenderText, HeadHidesItsTextAndStyle)
