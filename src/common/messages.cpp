@@ -10,7 +10,8 @@ class StandardErrorMessages final : public MessagePort
 public:
     void ShowInformation(const QString &message, const QString &detail, int, int) override
     {
-        const QByteArray text = FullMessageText(message, detail, QStringLiteral("\n")).toUtf8();
+        const QByteArray text =
+            WithLineFeeds(FullMessageText(message, detail, QStringLiteral("\n"))).toUtf8();
         std::fprintf(stderr, "%s\n", text.constData());
         std::fflush(stderr);
     }
@@ -45,6 +46,13 @@ void ShowInformation(const QString &message, const QString &detail, int x, int y
 bool AskVerify(const QString &message, const QString &detail)
 {
     return Port().AskVerify(message, detail);
+}
+
+QString WithLineFeeds(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
 }
 
 QString FullMessageText(const QString &message, const QString &detail, const QString &lineBreak)

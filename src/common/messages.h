@@ -29,4 +29,8 @@ bool AskVerify(const QString &message, const QString &detail = QString());
 // box that has no separate place for the detail.
 QString FullMessageText(const QString &message, const QString &detail, const QString &lineBreak);
 
+// Program texts break lines with carriage returns ("\r\r" before a detail); screens and terminals want
+// line feeds.
+QString WithLineFeeds(QString text);
+
 } // namespace tessel

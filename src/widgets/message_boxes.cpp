@@ -35,9 +35,9 @@ void SetTexts(QMessageBox &box, const QString &message, const QString &detail)
 {
     // Texts hold file names and group titles: never read them as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(message);
+    box.setText(WithLineFeeds(message));
     if (!detail.isEmpty())
-        box.setInformativeText(detail);
+        box.setInformativeText(WithLineFeeds(detail));
     // The message is the main instruction, set off from the detail below it.
     if (auto *instruction = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
         QFont larger = instruction->font();

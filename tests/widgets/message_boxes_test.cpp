@@ -49,6 +49,15 @@ TEST(MessageBoxes, InformationBoxLayout)
     EXPECT_EQ(placed->pos(), QPoint(170, 200));
 }
 
+TEST(MessageBoxes, CarriageReturnsBreakLines)
+{
+    const auto box =
+        CreateInformationBox(QStringLiteral("Backup settings have been exported as: \r\r/home/a"),
+                             QStringLiteral("one\r\ntwo"), -1, -1);
+    EXPECT_EQ(box->text(), QStringLiteral("Backup settings have been exported as: \n\n/home/a"));
+    EXPECT_EQ(box->informativeText(), QStringLiteral("one\ntwo"));
+}
+
 TEST(MessageBoxes, VerifyBoxIgnoresEscapeAndClose)
 {
     const auto box =
