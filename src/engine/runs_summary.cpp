@@ -56,7 +56,7 @@ QString BuildSummaryLine(backuptype kind, const QString &name, const truncounter
 }
 
 ResultsWindowText BuildResultsWindowText(backuptype kind, const QString &name, const truncounters &counters,
-                                         const QString &registryTitle)
+                                         bool registryrun)
 {
     ResultsWindowText text;
     text.caption = QStringLiteral("Backup Results");
@@ -73,8 +73,8 @@ ResultsWindowText BuildResultsWindowText(backuptype kind, const QString &name, c
         break;
     }
     text.categorylabel = QuotedOrEmpty(name);
-    // The registry backup counts nothing, so its window shows no numbers at all.
-    if (kind == backuptype::backupgroup && name == registryTitle)
+    // Decided by the run, not by the name: a group the user titles like the registry entry is ordinary.
+    if (kind == backuptype::backupgroup && registryrun)
         return text;
 
     if (counters.latestonly)

@@ -24,10 +24,9 @@ QString pluralsuffix(quint64 n);
 // space, deletions) follow carriage returns inside the one line.
 QString BuildSummaryLine(backuptype kind, const QString &name, const truncounters &counters);
 
-// The results window's texts. registryTitle is the title of the first group of the list: a group run of
-// that group shows no counts.
+// The results window's texts. A run of the registry entry shows no counts: it counts nothing.
 ResultsWindowText BuildResultsWindowText(backuptype kind, const QString &name, const truncounters &counters,
-                                         const QString &registryTitle);
+                                         bool registryrun = false);
 
 // The report window's lines: a heading, an empty line and the numbered failures.
 QStringList BuildReportLines(const QStringList &failedentries);

@@ -47,8 +47,7 @@ TEST_F(RunWindowsTest, ResultsWindowShowsEachCountWithItsOwnPlural)
     counters.foldersdeleted = 3;
     counters.filesdeleted = 1;
     Tresultsform form;
-    form.Fill(engine::BuildResultsWindowText(backuptype::backupgroup, QStringLiteral("My Docs"), counters,
-                                             QStringLiteral("System Registry")));
+    form.Fill(engine::BuildResultsWindowText(backuptype::backupgroup, QStringLiteral("My Docs"), counters));
 
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Backup Results"));
     EXPECT_EQ(form.typelabel->text(), QStringLiteral("Backed up group"));
@@ -73,8 +72,7 @@ TEST_F(RunWindowsTest, ResultsWindowRefillReplacesThePreviousRun)
     truncounters first;
     first.filescopied = 7;
     first.latestonly = true;
-    form.Fill(engine::BuildResultsWindowText(backuptype::backupselected, QString(), first,
-                                             QString("System Registry")));
+    form.Fill(engine::BuildResultsWindowText(backuptype::backupselected, QString(), first, false));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Backup Results (Most recently changed only)"));
     EXPECT_EQ(form.typelabel->text(), QStringLiteral("Backed up selected items"));
     EXPECT_TRUE(form.TypeLabelMovedDown());
@@ -82,7 +80,7 @@ TEST_F(RunWindowsTest, ResultsWindowRefillReplacesThePreviousRun)
 
     // The registry entry's run shows no counts: nothing of the previous run may stay behind.
     form.Fill(engine::BuildResultsWindowText(backuptype::backupgroup, QStringLiteral("System Registry"),
-                                             first, QStringLiteral("System Registry")));
+                                             first, true));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Backup Results"));
     EXPECT_FALSE(form.TypeLabelMovedDown());
     EXPECT_EQ(form.categorylabel->text(), QStringLiteral("\"System Registry\""));
@@ -104,8 +102,7 @@ TEST_F(RunWindowsTest, ShowResultsWindowIsModalAndTakesTheMainWindowsFontSize)
         shownCount = shown.Label1->text();
     });
     ShowResultsWindow(
-        form, engine::BuildResultsWindowText(backuptype::backupitem, QStringLiteral("Mail"), counters, {}),
-        13);
+        form, engine::BuildResultsWindowText(backuptype::backupitem, QStringLiteral("Mail"), counters), 13);
     EXPECT_EQ(shownPointSize, 13);
     EXPECT_EQ(shownCount, QStringLiteral("2"));
     EXPECT_EQ(form.typelabel->font().pointSize(), 13);
