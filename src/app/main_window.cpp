@@ -31,6 +31,9 @@ namespace tessel::app {
 TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent)
 {
+    // A system menu and a minimise box, no maximise box; the window can still be resized.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     CreateControls();
     CreateRuns();
     FormCreate(arguments);
@@ -53,7 +56,8 @@ void TForm1::FormCreate(const QStringList &arguments)
     ApplyCommandLineArguments(state_, arguments);
     state_.commandlinegroups.clear();
     state_.commandlineitems.clear();
-    QApplication::setApplicationDisplayName(ApplicationTitle());
+    // Only the window's own caption: an application display name would be appended by the platform to
+    // every other window's caption ("Verify", "Backup Results").
     setWindowTitle(ApplicationTitle());
 
     state_.documentsfolder = SpecialFolder(kCsidlPersonal);
