@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -401,6 +402,41 @@ TEST(MainWindow, ImportReplacesTheListAndSavesTheCurrentSettingsFirst)
               QStringLiteral("Backup settings have been successfully imported"));
     // What was on screen before the import is on disk now.
     EXPECT_TRUE(folder.Read(folder.SettingsFile()).contains("CheckedGroups=010\r\n"));
+}
+
+} // namespace
+} // namespace tessel::app
+
+namespace tessel::app {
+namespace {
+
+TEST(MainWindow, CommandLineRunEndsWithTheCompletionMessageAndNoResultsWindow)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    test::ScriptedMessages messages;
+    RunFixture tree;
+    PreparedDataFolder folder(tree.Settings());
+    ModalWindowCloser closer;
+    TForm1 form({QStringLiteral("docs"), QStringLiteral("LatestOnly")});
+    EXPECT_TRUE(form.state().unattendedrun);
+    EXPECT_TRUE(form.Timer1->isActive());
+    form.show();
+
+    // The run starts on the timer, a second after start-up, and ends with the message.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 30000));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].message, QStringLiteral("Automated backup has been completed."));
+    EXPECT_EQ(
+        messages.shown[0].detail,
+        QStringLiteral("A backup has been completed, initiated from either the command line or a link.\r\r"
+                       "2 files copied.\r\rCommand line was: \"docs\" LatestOnly "));
+    EXPECT_EQ(messages.shown[0].x, form.x() + 170);
+    EXPECT_EQ(messages.shown[0].y, form.y() + 200);
+    EXPECT_TRUE(closer.titles.isEmpty()) << closer.titles.join(QLatin1Char(',')).toStdString();
+    EXPECT_FALSE(form.state().unattendedrun);
+    EXPECT_EQ(form.quitbutton->text(), QStringLiteral("&Quit"));
+    EXPECT_EQ(form.ExitStatus(), 0);
+    EXPECT_TRUE(form.isVisible());
 }
 
 } // namespace
