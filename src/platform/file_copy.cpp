@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,6 +83,12 @@ CopyResult Failed(int error)
     return {CopyStatus::Failed, error};
 }
 
+bool EntryExistsAt(const QByteArray &path)
+{
+    struct stat info;
+    return ::lstat(path.constData(), &info) == 0;
+}
+
 bool KernelCopyUnsupported(int error)
 {
     return error == EXDEV || error == ENOSYS || error == EOPNOTSUPP || error == EINVAL || error == EBADF;
@@ -127,6 +134,80 @@ int CopyData(int in, int out, quint64 total, const QString &destination, const C
     }
 }
 
+// Data, permission bits and times into out. Returns the outcome when it is not yet a success.
+std::optional<CopyResult> FillCopy(int in, int out, const struct stat &info, const QString &destination,
+                                   const CopyProgress &progress)
+{
+    const int copied = CopyData(in, out, quint64(info.st_size), destination, progress);
+    if (copied < 0)
+        return CopyResult{CopyStatus::Cancelled, 0};
+    if (copied > 0)
+        return Failed(copied);
+    // Permission bits only: set-user and set-group bits would hand the copier's rights to the copy.
+    if (::fchmod(out, info.st_mode & 0777) != 0)
+        return Failed(errno);
+    const timespec times[2] = {info.st_atim, info.st_mtim};
+    if (::futimens(out, times) != 0)
+        return Failed(errno);
+    return std::nullopt;
+}
+
+QByteArray RandomTemporaryName(const QByteArray &destinationPath)
+{
+    static std::mt19937_64 random{std::random_device{}()};
+    return FolderPart(destinationPath) + '/' + kTemporaryCopyPrefix +
+           QByteArray::number(quint64(random()), 36);
+}
+
+CopyResult CopyThroughTemporaryName(int in, const struct stat &info, const QByteArray &destinationPath,
+                                    const QString &destination, const CopyProgress &progress)
+{
+    QByteArray name = TemporaryTemplate(destinationPath);
+    Descriptor out(::mkostemp(name.data(), O_CLOEXEC));
+    if (out.get() < 0)
+        return Failed(errno);
+    TemporaryFile temporary(name);
+    if (const auto outcome = FillCopy(in, out.get(), info, destination, progress))
+        return *outcome;
+    if (const int error = out.Close())
+        return Failed(error);
+    if (::rename(temporary.path().constData(), destinationPath.constData()) != 0)
+        return Failed(errno);
+    temporary.Commit();
+    return {CopyStatus::Copied, 0};
+}
+
+// EOPNOTSUPP when the file system has no unnamed files (the caller then names the copy).
+CopyResult CopyThroughUnnamedFile(int in, const struct stat &info, const QByteArray &destinationPath,
+                                  const QString &destination, const CopyProgress &progress)
+{
+    Descriptor out(::open(FolderPart(destinationPath).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (out.get() < 0)
+        return Failed(errno == EISDIR || errno == EINVAL ? EOPNOTSUPP : errno);
+    if (const auto outcome = FillCopy(in, out.get(), info, destination, progress))
+        return *outcome;
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(out.get());
+    if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, destinationPath.constData(), AT_SYMLINK_FOLLOW) == 0)
+        return {CopyStatus::Copied, 0};
+    if (errno != EEXIST)
+        return Failed(errno == ENOENT && !EntryExistsAt(self) ? EOPNOTSUPP : errno);
+    // An older copy is there: link under a temporary name and swap it in at once.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = RandomTemporaryName(destinationPath);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) != 0) {
+            if (errno == EEXIST)
+                continue;
+            return Failed(errno);
+        }
+        TemporaryFile temporary(name);
+        if (::rename(name.constData(), destinationPath.constData()) != 0)
+            return Failed(errno);
+        temporary.Commit();
+        return {CopyStatus::Copied, 0};
+    }
+    return Failed(EEXIST);
+}
+
 } // namespace
 
 CopyResult CopyFileReplacing(const QString &source, const QString &destination, const CopyProgress &progress)
@@ -142,31 +223,21 @@ CopyResult CopyFileReplacing(const QString &source, const QString &destination, 
         return Failed(errno);
     if (!S_ISREG(info.st_mode))
         return Failed(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
-    ::fcntl(in.get(), F_SETFL, O_RDONLY);
 
-    QByteArray name = TemporaryTemplate(destinationPath);
-    Descriptor out(::mkostemp(name.data(), O_CLOEXEC));
-    if (out.get() < 0)
-        return Failed(errno);
-    TemporaryFile temporary(name);
-
-    const int copied = CopyData(in.get(), out.get(), quint64(info.st_size), destination, progress);
-    if (copied < 0)
-        return {CopyStatus::Cancelled, 0};
-    if (copied > 0)
-        return Failed(copied);
-    // Permission bits only: set-user and set-group bits would hand the copier's rights to the copy.
-    if (::fchmod(out.get(), info.st_mode & 0777) != 0)
-        return Failed(errno);
-    const timespec times[2] = {info.st_atim, info.st_mtim};
-    if (::futimens(out.get(), times) != 0)
-        return Failed(errno);
-    if (const int error = out.Close())
-        return Failed(error);
-    if (::rename(temporary.path().constData(), destinationPath.constData()) != 0)
-        return Failed(errno);
-    temporary.Commit();
-    return {CopyStatus::Copied, 0};
+    // A new destination gets its copy through an unnamed file that is linked in once complete: no name
+    // exists before the data does, and nothing needs renaming. Where the file system cannot do that,
+    // or the destination exists, the copy is named and renamed over it.
+    static bool unnamedFilesWork = true;
+    if (unnamedFilesWork) {
+        const CopyResult result =
+            CopyThroughUnnamedFile(in.get(), info, destinationPath, destination, progress);
+        if (result.error != EOPNOTSUPP)
+            return result;
+        unnamedFilesWork = false;
+        if (::lseek(in.get(), 0, SEEK_SET) != 0)
+            return Failed(errno);
+    }
+    return CopyThroughTemporaryName(in.get(), info, destinationPath, destination, progress);
 }
 
 CopyResult CopyLinkReplacing(const QString &source, const QString &destination)
@@ -188,11 +259,8 @@ CopyResult CopyLinkReplacing(const QString &source, const QString &destination)
     if (const int injected = InjectedCopyFault(destination, 0))
         return Failed(injected);
 
-    static std::mt19937_64 random{std::random_device{}()};
-    const QByteArray folder = FolderPart(destinationPath);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray name =
-            folder + '/' + kTemporaryCopyPrefix + QByteArray::number(quint64(random()), 36);
+        const QByteArray name = RandomTemporaryName(destinationPath);
         if (::symlink(target.constData(), name.constData()) != 0) {
             if (errno == EEXIST)
                 continue;

@@ -13,27 +13,37 @@
 
 namespace tessel::platform {
 
+namespace {
+
+int MakeFolderLevels(const QByteArray &path)
+{
+    // Most folders have a parent already: try the folder itself first and climb only when needed.
+    if (::mkdir(path.constData(), 0777) == 0)
+        return 0;
+    const int error = errno;
+    struct stat info;
+    if (error == EEXIST)
+        return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    const qsizetype slash = path.lastIndexOf('/');
+    if (error != ENOENT || slash <= 0)
+        return error;
+    if (const int parentError = MakeFolderLevels(path.left(slash)))
+        return parentError;
+    if (::mkdir(path.constData(), 0777) == 0 || errno == EEXIST)
+        return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    return errno;
+}
+
+} // namespace
+
 int MakeFolderPath(const QString &path)
 {
-    const QByteArray full = EncodeFileName(path);
+    QByteArray full = EncodeFileName(path);
+    while (full.size() > 1 && full.endsWith('/'))
+        full.chop(1);
     if (full.isEmpty())
         return ENOENT;
-    struct stat info;
-    if (::stat(full.constData(), &info) == 0)
-        return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
-    // Create each missing level from the top down; a level made meanwhile by someone else is fine.
-    for (qsizetype end = full.startsWith('/') ? 1 : 0; end <= full.size(); ++end) {
-        if (end != full.size() && full[end] != '/')
-            continue;
-        const QByteArray level = full.left(end);
-        if (level.isEmpty() || level.endsWith('/'))
-            continue;
-        if (::mkdir(level.constData(), 0777) != 0 && errno != EEXIST)
-            return errno;
-    }
-    if (::stat(full.constData(), &info) != 0)
-        return errno;
-    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    return MakeFolderLevels(full);
 }
 
 bool RemoveFile(const QString &path)
