@@ -16,7 +16,7 @@
 namespace tessel::platform {
 namespace {
 
-constexpr size_t kKernelChunk = 8 << 20; // progress and cancel are seen at least this often
+constexpr size_t kKernelChunk = 4 << 20; // progress and cancel are seen at least this often
 constexpr size_t kBufferChunk = 1 << 20;
 
 // Closes a descriptor and removes the temporary file unless the copy was committed.
@@ -223,6 +223,7 @@ CopyResult CopyFileReplacing(const QString &source, const QString &destination, 
         return Failed(errno);
     if (!S_ISREG(info.st_mode))
         return Failed(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL); // larger read-ahead: whole files are read
 
     // A new destination gets its copy through an unnamed file that is linked in once complete: no name
     // exists before the data does, and nothing needs renaming. Where the file system cannot do that,
