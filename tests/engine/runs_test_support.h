@@ -173,15 +173,3 @@ inline titemrecord CopyItem(const QString &title, const QString &source, const Q
 }
 
 } // namespace tessel::test
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList &texts, std::ostream *out)
-{
-    *out << '{';
-    for (const QString &text : texts)
-        *out << '"' << text.toStdString() << "\", ";
-    *out << '}';
-}
