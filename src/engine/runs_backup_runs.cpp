@@ -19,18 +19,18 @@ const QString kStopCaption = QStringLiteral("&Stop");
 const QString kPauseCaption = QStringLiteral("&Pause");
 const QString kResumeCaption = QStringLiteral("&Resume");
 
-// The log keeps the summary's carriage returns inside one line; a terminal would write the next part
-// over the first, so standard output gets one line per part.
-void WriteToStandardOutput(const QString &summary)
+} // namespace
+
+void WriteSummaryToStandardOutput(const QString &summary)
 {
+    // The log keeps the summary's carriage returns inside one line; a terminal would write the next
+    // part over the first, so standard output gets one line per part.
     QString text = summary;
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QByteArray bytes = text.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     std::fflush(stdout);
 }
-
-} // namespace
 
 BackupRuns::BackupRuns(ProgramState &state, RunState &run, RunView &view, RunWindows &windows, BackupLog &log)
     : state_(state)
@@ -39,7 +39,7 @@ BackupRuns::BackupRuns(ProgramState &state, RunState &run, RunView &view, RunWin
     , windows_(windows)
     , log_(log)
     , engine_(run.counters, view, log)
-    , summaryoutput_(WriteToStandardOutput)
+    , summaryoutput_(WriteSummaryToStandardOutput)
 {}
 
 void BackupRuns::backupbuttonClick(const std::vector<bool> &checked)

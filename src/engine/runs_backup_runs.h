@@ -23,6 +23,9 @@ class BackupLog;
 // the two ports, so it runs the same with real windows, with recorders in tests and unattended.
 namespace tessel::engine {
 
+// Writes a summary line to standard output, one line per part: what an unattended run prints.
+void WriteSummaryToStandardOutput(const QString &summary);
+
 class BackupRuns
 {
 public:

@@ -1,8 +1,11 @@
+#include "engine/runs_backup_runs.h"
 #include "engine/runs_summary.h"
 
 #include <QLocale>
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tessel::engine {
 namespace {
@@ -72,6 +75,29 @@ TEST_F(RunSummaryTest, ReportNumbersEachFailureFromOne)
         {QStringLiteral("File: /a/b.txt    - [No space left on device]"), QStringLiteral("Folder: /c")});
     EXPECT_EQ(lines, QStringList({"The following entries failed to copy:", "",
                                   "1. File: /a/b.txt    - [No space left on device]", "2. Folder: /c"}));
+}
+
+TEST_F(RunSummaryTest, StandardOutputGetsOneLinePerPartOfTheSummary)
+{
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    std::fflush(stdout);
+    const int savedStdout = dup(STDOUT_FILENO);
+    ASSERT_GE(savedStdout, 0);
+    ASSERT_GE(dup2(pipeEnds[1], STDOUT_FILENO), 0);
+    WriteSummaryToStandardOutput(
+        QStringLiteral("Backed up Group \"G\" - 0 files copied, 0 skipped, 0 failed. \r"
+                       "1 folder and 2 files deleted from the destination."));
+    dup2(savedStdout, STDOUT_FILENO);
+    close(savedStdout);
+    close(pipeEnds[1]);
+    QByteArray printed;
+    char buffer[512];
+    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        printed.append(buffer, n);
+    close(pipeEnds[0]);
+    EXPECT_EQ(printed.toStdString(), "Backed up Group \"G\" - 0 files copied, 0 skipped, 0 failed. \n"
+                                     "1 folder and 2 files deleted from the destination.\n");
 }
 
 } // namespace
