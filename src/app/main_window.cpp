@@ -8,6 +8,7 @@
 #include "common/paths.h"
 #include "common/program_folders.h"
 #include "config/settings_file.h"
+#include "dialogs/form_run_windows.h"
 #include "dialogs/results_form.h"
 #include "engine/runs_backup_runs.h"
 #include "log/backup_log.h"
@@ -35,9 +36,9 @@ TForm1::TForm1(const QStringList &arguments, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     CreateControls();
+    resultsform_ = new dialogs::Tresultsform(this);
     CreateRuns();
     FormCreate(arguments);
-    resultsform_ = new dialogs::Tresultsform(this);
 }
 
 TForm1::~TForm1()

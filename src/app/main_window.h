@@ -23,8 +23,9 @@ namespace tessel {
 class BackupLog;
 class TMyCheckListBox;
 namespace dialogs {
+class FormRunWindows;
 class Tresultsform;
-}
+} // namespace dialogs
 namespace engine {
 class BackupRuns;
 }
@@ -36,7 +37,7 @@ class BackupRuns;
 // saved when it is destroyed. It is also the view every run reports to.
 namespace tessel::app {
 
-class TForm1 final : public QMainWindow, public engine::RunView, public engine::RunWindows
+class TForm1 final : public QMainWindow, public engine::RunView
 {
     Q_OBJECT
 public:
@@ -115,16 +116,6 @@ public:
     int FileLabelTextWidth(const QString &text) const override;
     int FileLabelWidth() const override;
 
-    // engine::RunWindows
-    bool shiftpressed() const override;
-    void SetPauseButtonsVisible(bool visible) override;
-    QString PauseCaption(engine::RunWindowOwner owner) const override;
-    void SetPauseCaption(engine::RunWindowOwner owner, const QString &caption) override;
-    void ShowPauseMessage() override;
-    void ShowResults(const engine::ResultsWindowText &text) override;
-    void ShowReport(const QStringList &lines) override;
-    void HideEditorStopButton() override;
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -154,6 +145,8 @@ private:
     std::unique_ptr<engine::BackupRuns> runs_;
     // Lives as long as the window; every interactive run refills and shows it.
     dialogs::Tresultsform *resultsform_ = nullptr;
+    // The pause, results and report windows a run opens, and the Pause button it shows.
+    std::unique_ptr<dialogs::FormRunWindows> runwindows_;
     int exitstatus_ = 0;
     bool endafterunattendedrun_ = false;
     bool shownonce_ = false;

@@ -1,12 +1,8 @@
-// What a run shows in the main window: the status labels, the progress bar, the button captions, and
-// the pause, results and report windows.
+// What a run shows in the main window: the status labels, the progress bar and the button captions.
 #include "app/main_window.h"
 
 #include "common/messages.h"
 #include "common/text_format.h"
-#include "dialogs/pause_form.h"
-#include "dialogs/report_form.h"
-#include "dialogs/results_form.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -83,47 +79,6 @@ int TForm1::FileLabelTextWidth(const QString &text) const
 int TForm1::FileLabelWidth() const
 {
     return filelabel->width();
-}
-
-bool TForm1::shiftpressed() const
-{
-    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
-}
-
-void TForm1::SetPauseButtonsVisible(bool visible)
-{
-    pausebutton->setVisible(visible);
-}
-
-QString TForm1::PauseCaption(engine::RunWindowOwner owner) const
-{
-    return owner == engine::RunWindowOwner::mainwindow ? pausebutton->text() : QString();
-}
-
-void TForm1::SetPauseCaption(engine::RunWindowOwner owner, const QString &caption)
-{
-    if (owner == engine::RunWindowOwner::mainwindow)
-        pausebutton->setText(caption);
-}
-
-void TForm1::ShowPauseMessage()
-{
-    dialogs::ShowPauseMessage(this);
-}
-
-void TForm1::ShowResults(const engine::ResultsWindowText &text)
-{
-    dialogs::ShowResultsWindow(*resultsform_, text, state_.mainfontsize);
-}
-
-void TForm1::ShowReport(const QStringList &lines)
-{
-    dialogs::ShowReportWindow(this, lines, state_.mainfontsize);
-}
-
-void TForm1::HideEditorStopButton()
-{
-    // Runs started from this window have no group editor whose Stop button would need hiding.
 }
 
 } // namespace tessel::app

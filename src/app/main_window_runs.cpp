@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "common/messages.h"
+#include "dialogs/form_run_windows.h"
 #include "engine/runs_backup_runs.h"
 #include "log/backup_log.h"
 #include "platform/process_priority.h"
@@ -17,7 +18,9 @@ namespace tessel::app {
 void TForm1::CreateRuns()
 {
     backuplog_ = std::make_unique<BackupLog>();
-    runs_ = std::make_unique<engine::BackupRuns>(state_, runstate_, *this, *this, *backuplog_);
+    runwindows_ = std::make_unique<dialogs::FormRunWindows>(this, pausebutton, resultsform_,
+                                                            [this] { return state_.mainfontsize; });
+    runs_ = std::make_unique<engine::BackupRuns>(state_, runstate_, *this, *runwindows_, *backuplog_);
 }
 
 engine::BackupRuns &TForm1::Runs()
