@@ -8,7 +8,7 @@
 set -euo pipefail
 build=${BENCH_BUILD:?BENCH_BUILD must name the release build folder}
 driver=$build/bench/engine/engine_bench
-program=$build/src/app/tesselbackup
+program=$build/tesselbackup
 scratch=${BENCH_SCRATCH:-/var/tmp/tessel-bench-engine}
 runs=${BENCH_RUNS:-5}
 [[ -x $driver ]] || { echo "engine bench: $driver is not built" >&2; exit 1; }
@@ -82,8 +82,10 @@ bench w3-first "W3 first full backup (one 1 GiB file)" "rm -rf $out; mkdir -p $o
   -n engine "$driver run $w3 $out 0 0" -n "cp -a" "cp -a $w3 $out/" -n "rsync -a" "rsync -a $w3 $out/"
 rm -rf "$out"
 
-echo "Engine inside one run (no process start), W1 first full backup and re-run:"
+echo "Engine inside one run (no process start): W1 first full backup and re-run, cold cache;"
+echo "then W2 re-run with nothing changed, warm cache: the run's own cost beside the walk."
 mkdir -p "$out"; eval "$drop"; "$driver" run "$w1" "$out" 0 0; eval "$drop"; "$driver" run "$w1" "$out" 1 0
+rm -rf "$out"; mkdir -p "$out"; cp -a "$w2" "$out/"; "$driver" run "$w2" "$out" 1 0; "$driver" run "$w2" "$out" 1 0
 rm -rf "$out"
 
 if [[ ${BENCH_SCALE:-0} == 1 ]]; then
@@ -92,9 +94,36 @@ if [[ ${BENCH_SCALE:-0} == 1 ]]; then
   mkdir -p "$out"; "$driver" run "$scratch/src/w1x10" "$out" 0 0; rm -rf "$out" "$scratch/src/w1x10"
 fi
 
-# The whole program: `tesselbackup NAME QUITPROGRAM` on a prepared data folder, beside the same peers.
+# The whole program: `tesselbackup Bench QUITPROGRAM`, unattended and offscreen, on a prepared data folder
+# whose group "Bench" holds one item; its figures include the second the program waits before an
+# unattended run.
 if [[ -x $program ]]; then
-  echo "Whole program: $program is built, but its data-folder preparation is not written here yet."
+  settings() { # settings <config folder> <source> <dest> <copytype> <propagate>
+    local data="$1/QuorlanSoftware/TesselBackup"
+    mkdir -p "$data"
+    {
+      printf '[Information]\r\nProgram=Quorlan'"'"'s Tessel Backup\r\nVersion=1.85\r\n'
+      printf '[Interface]\r\nCheckedGroups=01\r\nPriority=1\r\nShowAdvancedOptions=0\r\nVerboseLogging=0\r\n'
+      printf '[Group0]\r\n'
+      printf 'Item0=Title: Bench; ExecuteFile: 0; Source: ; Dest: ; Enabled: 1; Recurse: 1; KeepPreviousVersions: 0; CopyType: 0; PropagateDeletions: 0;\r\n'
+      printf 'Item1=Title: Tree; ExecuteFile: 0; Source: %s; Dest: %s; Enabled: 1; Recurse: 1; KeepPreviousVersions: 0; CopyType: %s; PropagateDeletions: %s;\r\n' "$2" "$3" "$4" "$5"
+    } > "$data/backupdata.ini"
+  }
+  export QT_QPA_PLATFORM=offscreen
+  [[ -n ${XDG_RUNTIME_DIR:-} ]] || { export XDG_RUNTIME_DIR=$scratch/runtime; mkdir -m 0700 -p "$XDG_RUNTIME_DIR"; }
+  whole="env -u DISPLAY -u WAYLAND_DISPLAY $program Bench QUITPROGRAM"
+  echo "Whole program (figures include the one-second wait before an unattended run):"
+  settings "$scratch/cfg-first" "$w1" "$out" 0 0
+  bench prog-w1-first "  W1 first full backup" "rm -rf $out; mkdir -p $out; $drop" \
+    -n tesselbackup "XDG_CONFIG_HOME=$scratch/cfg-first $whole" -n "cp -a" "cp -a $w1 $out/"
+  settings "$scratch/cfg-same" "$w1" "$out" 1 0
+  bench prog-w1-same "  W1 re-run, nothing changed" "$drop" \
+    -n tesselbackup "XDG_CONFIG_HOME=$scratch/cfg-same $whole" -n "cp -au" "cp -au $w1 $out/"
+  rm -rf "$out"
+  settings "$scratch/cfg-w3" "$w3" "$out" 0 0
+  bench prog-w3-first "  W3 first full backup" "rm -rf $out; mkdir -p $out; $drop" \
+    -n tesselbackup "XDG_CONFIG_HOME=$scratch/cfg-w3 $whole" -n "cp -a" "cp -a $w3 $out/"
+  rm -rf "$out"
 else
   echo "Whole program: $program is not built; only the engine's figures above."
 fi
