@@ -2,6 +2,7 @@
 
 #include "common/application_info.h"
 #include "common/messages.h"
+#include "common/paths.h"
 #include "common/system_error.h"
 #include "config/erunt_location.h"
 #include "config/ini_file.h"
@@ -215,20 +216,46 @@ QString BackupSuffix()
     return QStringLiteral("_bak");
 }
 
-bool ReadSettings(ProgramState &state, const QString &datafilename, int &groupsInFile)
+namespace {
+
+bool ReadSettingsQuietly(ProgramState &state, const QString &datafilename, int &groupsInFile,
+                         QString &errorText)
 {
     state.clear();
     groupsInFile = 0;
 
     QByteArray bytes;
-    QString errorText;
-    const ReadOutcome outcome = ReadWholeFile(datafilename, bytes, errorText);
-    if (outcome == ReadOutcome::Failed) {
-        ShowInformation(QStringLiteral("Cannot load backup groups"), errorText);
+    if (ReadWholeFile(datafilename, bytes, errorText) == ReadOutcome::Failed)
         return false;
-    }
     groupsInFile = ApplySettingsText(state, bytes);
     return true;
+}
+
+// A settings file that exists but cannot be read would be replaced by the next save and its "_bak" by
+// the save after that, so the user's groups would be gone for good. Keep it under a name of its own.
+QString SetUnreadableFileAside(const QString &datafilename)
+{
+    struct stat status
+    {
+    };
+    if (::lstat(platform::EncodeFileName(datafilename).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return QString();
+    const QString keptAs = UniqueFileName(datafilename + QStringLiteral("_unreadable"), QString(), 4, false);
+    if (::rename(platform::EncodeFileName(datafilename).constData(),
+                 platform::EncodeFileName(keptAs).constData()) != 0)
+        return QString();
+    return keptAs;
+}
+
+} // namespace
+
+bool ReadSettings(ProgramState &state, const QString &datafilename, int &groupsInFile)
+{
+    QString errorText;
+    if (ReadSettingsQuietly(state, datafilename, groupsInFile, errorText))
+        return true;
+    ShowInformation(QStringLiteral("Cannot load backup groups"), errorText);
+    return false;
 }
 
 int ApplySettingsText(ProgramState &state, const QByteArray &bytes)
@@ -244,7 +271,14 @@ int ApplySettingsText(ProgramState &state, const QByteArray &bytes)
 bool readdata(ProgramState &state, const QString &datafilename)
 {
     int groupsInFile = 0;
-    return ReadSettings(state, datafilename, groupsInFile);
+    QString errorText;
+    if (ReadSettingsQuietly(state, datafilename, groupsInFile, errorText))
+        return true;
+    const QString keptAs = SetUnreadableFileAside(datafilename);
+    if (!keptAs.isEmpty())
+        errorText += QStringLiteral("\r\rThe file was kept as ") + keptAs;
+    ShowInformation(QStringLiteral("Cannot load backup groups"), errorText);
+    return false;
 }
 
 QByteArray SettingsFileText(const ProgramState &state)

@@ -171,6 +171,27 @@ TEST_F(SettingsFileTest, UnreadableFileIsReportedWithoutTheRegistryEntry)
     }
 }
 
+TEST_F(SettingsFileTest, AnUnreadableFileSurvivesTheSavesThatFollow)
+{
+    {
+        QFile file(state.datafilename);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.write("[Group0]\r\nItem0=Title: Precious;\r\n") > 0);
+        ASSERT_TRUE(file.resize(qint64(65) * 1024 * 1024)); // too large to load
+    }
+    const QString keptAs = state.datafilename + QStringLiteral("_unreadable_0000");
+
+    EXPECT_FALSE(readdata(state, state.datafilename));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].detail.endsWith(u"The file was kept as " + keptAs));
+
+    // The program goes on with an empty table and saves it twice (two program ends).
+    state.addregistryentry(QString(), state.documentsfolder);
+    ASSERT_TRUE(savedata(state, state.datafilename, false));
+    ASSERT_TRUE(savedata(state, state.datafilename, false));
+    EXPECT_TRUE(ReadBytes(keptAs).startsWith("[Group0]\r\nItem0=Title: Precious;"));
+}
+
 // A state with every kind of value, for the save tests.
 void Fill(ProgramState &state)
 {
