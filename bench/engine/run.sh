@@ -12,7 +12,7 @@ program=$build/tesselbackup
 scratch=${BENCH_SCRATCH:-/var/tmp/tessel-bench-engine}
 runs=${BENCH_RUNS:-5}
 [[ -x $driver ]] || { echo "engine bench: $driver is not built" >&2; exit 1; }
-for tool in hyperfine rsync python3; do
+for tool in hyperfine rsync; do
   command -v $tool >/dev/null || { echo "engine bench: $tool is missing (scripts/install-deps.sh bench)" >&2; exit 1; }
 done
 
@@ -34,20 +34,15 @@ for w in W1 W2 W3; do "$driver" make $w "$scratch/src/${w,,}"; done
 
 results=$scratch/results
 mkdir -p "$results"
-report() { # report <json> <title>: medians and ratios against the first command
-  python3 - "$1" "$2" <<'PY'
-import json, sys
-data = json.load(open(sys.argv[1]))["results"]
-print(sys.argv[2])
-base = data[0]["median"]
-for r in data:
-    print(f"  {r['command']:<28} median {r['median']*1000:9.1f} ms   ratio engine/this {base / r['median']:5.2f}")
-PY
+report() { # report <csv> <title>: medians and ratios against the first command
+  echo "$2"
+  awk -F, 'NR == 1 { next } NR == 2 { base = $4 }
+    { printf "  %-28s median %9.1f ms   ratio engine/this %5.2f\n", $1, $4 * 1000, base / $4 }' "$1"
 }
 bench() { # bench <name> <title> <prepare> -n name cmd ...
   local name=$1 title=$2 prepare=$3; shift 3
-  hyperfine --style none --runs "$runs" --prepare "$prepare" --export-json "$results/$name.json" "$@" >/dev/null
-  report "$results/$name.json" "$title"
+  hyperfine --style none --runs "$runs" --prepare "$prepare" --export-csv "$results/$name.csv" "$@" >/dev/null
+  report "$results/$name.csv" "$title"
 }
 
 w1=$scratch/src/w1 w2=$scratch/src/w2 w3=$scratch/src/w3 out=$scratch/out
