@@ -240,7 +240,7 @@ QString SetUnreadableFileAside(const QString &datafilename)
     };
     if (::lstat(platform::EncodeFileName(datafilename).constData(), &status) != 0 || !S_ISREG(status.st_mode))
         return QString();
-    const QString keptAs = UniqueFileName(datafilename + QStringLiteral("_unreadable"), QString(), 4, false);
+    QString keptAs = UniqueFileName(datafilename + QStringLiteral("_unreadable"), QString(), 4, false);
     if (::rename(platform::EncodeFileName(datafilename).constData(),
                  platform::EncodeFileName(keptAs).constData()) != 0)
         return QString();
