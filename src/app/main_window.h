@@ -147,6 +147,7 @@ private:
     dialogs::Tresultsform *resultsform_ = nullptr;
     // The pause, results and report windows a run opens, and the Pause button it shows.
     std::unique_ptr<dialogs::FormRunWindows> runwindows_;
+    int pendingprogress_ = 0;
     int exitstatus_ = 0;
     bool endafterunattendedrun_ = false;
     bool shownonce_ = false;

@@ -33,7 +33,8 @@ void TForm1::SetLabelText(engine::RunLabel label, const QString &text, const QSt
     // The status word varies ("Copying: ", "Comparing", ...); its label sizes itself to the word.
     if (target == copyinglabel)
         copyinglabel->adjustSize();
-    target->repaint();
+    // No immediate repaint: the engine lets pending messages run every few milliseconds, which paints
+    // the label; painting on every file would cost more than copying a small file.
 }
 
 void TForm1::SetCopyingLabelVisible(bool visible)
@@ -48,7 +49,12 @@ void TForm1::updatenumfileslabel(quint64 filesprocessed)
 
 void TForm1::SetProgress(int percent)
 {
-    pb->setValue(qBound(0, percent, 100));
+    // A progress bar repaints at once on every visible change, and a run of small files changes it twice
+    // per file: that painting would cost more than the copies. During a run the newest value is shown
+    // when pending messages run.
+    pendingprogress_ = qBound(0, percent, 100);
+    if (!runstate_.backingup)
+        pb->setValue(pendingprogress_);
 }
 
 void TForm1::SetQuitCaption(const QString &caption)
@@ -58,6 +64,7 @@ void TForm1::SetQuitCaption(const QString &caption)
 
 void TForm1::ProcessPendingMessages()
 {
+    pb->setValue(pendingprogress_);
     QCoreApplication::processEvents();
 }
 
