@@ -35,9 +35,10 @@ QByteArray SettingsFileText(const ProgramState &state);
 
 // Writes the settings file. The new text goes to a temporary sibling that is flushed to disk before it
 // replaces the file in one step, so a failure or crash at any moment leaves the complete previous or
-// new file under the name (and the previous file under the "_bak" name once the new one is in place). Not exporting, the previous file becomes the "_bak" copy (one generation).
-// Exporting replaces the target without a copy. On failure shows "Error saving backup data" and
-// returns false; nothing in state changes either way.
+// new file under the name (and the previous file under the "_bak" name once the new one is in place). Not
+// exporting, the previous file becomes the "_bak" copy (one generation). Exporting replaces the target
+// without a copy. On failure shows "Error saving backup data" and returns false; nothing in state changes
+// either way.
 bool savedata(const ProgramState &state, const QString &datafilename, bool exporting);
 
 // The file part of savedata: writes bytes as fileName the safe way; the error text, empty on success.

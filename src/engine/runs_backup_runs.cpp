@@ -2,7 +2,7 @@
 
 #include "common/messages.h"
 #include "common/program_folders.h"
-#include "engine/special_items.h"
+#include "engine/external_program_items.h"
 #include "log/backup_log.h"
 #include "log/developer_log.h"
 #include "platform/process_priority.h"

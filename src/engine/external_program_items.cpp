@@ -1,4 +1,4 @@
-#include "engine/special_items.h"
+#include "engine/external_program_items.h"
 
 #include "common/clock.h"
 #include "common/messages.h"

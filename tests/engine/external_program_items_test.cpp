@@ -2,7 +2,7 @@
 
 #include "common/clock.h"
 #include "common/program_folders.h"
-#include "engine/special_items.h"
+#include "engine/external_program_items.h"
 #include "support/scripted_messages.h"
 
 #include <QCoreApplication>
