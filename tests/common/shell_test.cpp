@@ -11,6 +11,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include "support/recording_launcher.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -223,29 +225,13 @@ TEST_F(LauncherTest, RunAndWaitReportsAStartThatFailed)
               QStringLiteral("File not found"));
 }
 
-class RecordingLauncher final : public LauncherPort
-{
-public:
-    QString ShellOpen(const LaunchRequest &request) override
-    {
-        opened.push_back(request);
-        return QStringLiteral("open failed");
-    }
-    QString RunAndWait(const LaunchRequest &request) override
-    {
-        waited.push_back(request);
-        return {};
-    }
-    std::vector<LaunchRequest> opened;
-    std::vector<LaunchRequest> waited;
-};
-
 TEST(LauncherPort, SeesTheCallersArgumentsAndVerb)
 {
-    RecordingLauncher recorder;
-    InstallLauncherPort(&recorder);
+    test::RecordingLauncher recorder;
+    recorder.error = QStringLiteral("open failed");
     EXPECT_EQ(ShellOpen(QStringLiteral("gravelpack"), QStringLiteral("a -b"), QStringLiteral("/w")),
               QStringLiteral("open failed"));
+    recorder.error.clear();
     EXPECT_EQ(RunAndWait(QStringLiteral("/opt/ERUNT/ERUNT.EXE"), QStringLiteral("\"/b\" "), true,
                          QStringLiteral("/x")),
               QString());

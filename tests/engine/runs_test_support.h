@@ -6,6 +6,7 @@
 #include "engine/runs_backup_runs.h"
 #include "log/backup_log.h"
 #include "support/file_tree.h"
+#include "support/recording_launcher.h"
 #include "support/recording_run_view.h"
 
 #include <QFile>
@@ -62,38 +63,6 @@ public:
     std::vector<QStringList> reports;
     QStringList order;
     int editorStopHidden = 0;
-};
-
-// Records what would be started instead of starting it; answers with `error` (empty: started).
-class RecordingLauncher final : public LauncherPort
-{
-public:
-    RecordingLauncher()
-        : previous_(InstalledLauncherPort())
-    {
-        InstallLauncherPort(this);
-    }
-    ~RecordingLauncher() override { InstallLauncherPort(previous_); }
-    RecordingLauncher(const RecordingLauncher &) = delete;
-    RecordingLauncher &operator=(const RecordingLauncher &) = delete;
-
-    QString ShellOpen(const LaunchRequest &request) override
-    {
-        opened.push_back(request);
-        return error;
-    }
-    QString RunAndWait(const LaunchRequest &request) override
-    {
-        waited.push_back(request);
-        return error;
-    }
-
-    std::vector<LaunchRequest> opened;
-    std::vector<LaunchRequest> waited;
-    QString error;
-
-private:
-    LauncherPort *previous_;
 };
 
 // A program state with groups, the run state, both recorders, a backup log in a temporary folder and

@@ -4,6 +4,7 @@
 
 #include "common/shell.h"
 #include "log_test_support.h"
+#include "support/recording_launcher.h"
 #include "support/scripted_messages.h"
 
 #include <QFile>
@@ -12,38 +13,8 @@ namespace tessel {
 namespace {
 
 using test::LogFixture;
+using test::RecordingLauncher;
 using test::ScriptedMessages;
-
-// Records what would have been opened and answers with a given error text.
-class RecordingLauncher final : public LauncherPort
-{
-public:
-    RecordingLauncher()
-        : previous_(InstalledLauncherPort())
-    {
-        InstallLauncherPort(this);
-    }
-    ~RecordingLauncher() override { InstallLauncherPort(previous_); }
-    RecordingLauncher(const RecordingLauncher &) = delete;
-    RecordingLauncher &operator=(const RecordingLauncher &) = delete;
-
-    QString ShellOpen(const LaunchRequest &request) override
-    {
-        opened.push_back(request);
-        return answer;
-    }
-    QString RunAndWait(const LaunchRequest &request) override
-    {
-        opened.push_back(request);
-        return answer;
-    }
-
-    std::vector<LaunchRequest> opened;
-    QString answer;
-
-private:
-    LauncherPort *previous_;
-};
 
 class LogMenuTest : public LogFixture
 {
@@ -76,10 +47,10 @@ TEST_F(LogMenuTest, ViewOpensAnExistingLogInTheUsersViewer)
     EXPECT_EQ(messages.shown.size(), 1u);
 
     // A viewer that cannot be started is not passed over in silence.
-    launcher.answer = QStringLiteral("No application associated with the given filename extension");
+    launcher.error = QStringLiteral("No application associated with the given filename extension");
     viewlog(logFile);
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].message, launcher.answer);
+    EXPECT_EQ(messages.shown[1].message, launcher.error);
 }
 
 TEST_F(LogMenuTest, ClearAsksThenEmptiesTheLog)

@@ -5,28 +5,12 @@
 #include <QEnterEvent>
 #include <QTest>
 
+#include "support/recording_launcher.h"
+
 #include <gtest/gtest.h>
 
 namespace tessel {
 namespace {
-
-class RecordingLauncher final : public LauncherPort
-{
-public:
-    RecordingLauncher() { InstallLauncherPort(this); }
-    ~RecordingLauncher() override { InstallLauncherPort(nullptr); }
-    RecordingLauncher(const RecordingLauncher &) = delete;
-    RecordingLauncher &operator=(const RecordingLauncher &) = delete;
-
-    QString ShellOpen(const LaunchRequest &request) override
-    {
-        opened << request.file + QLatin1Char('|') + request.parameters + QLatin1Char('|') + request.Verb();
-        return QStringLiteral("ignored failure");
-    }
-    QString RunAndWait(const LaunchRequest &) override { return {}; }
-
-    QStringList opened;
-};
 
 TEST(TURLLabel, LooksLikeALink)
 {
@@ -108,34 +92,36 @@ TEST(TURLLabel, ClickOpensMailOrWebLinks)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.email + std::string(" / ") + c.url);
-        RecordingLauncher launcher;
+        test::RecordingLauncher launcher;
+        launcher.error = QStringLiteral("ignored failure");
         TURLLabel label;
         label.setEmailAddress(QString::fromUtf8(c.email));
         label.setEmailSubject(QString::fromUtf8(c.subject));
         label.setURL(QString::fromUtf8(c.url));
         label.Click();
-        EXPECT_EQ(launcher.opened, c.opened);
+        EXPECT_EQ(launcher.OpenedSummaries(), c.opened);
     }
 }
 
 TEST(TURLLabel, ListenersHearTheClickBeforeTheLinkOpens)
 {
-    RecordingLauncher launcher;
+    test::RecordingLauncher launcher;
     TURLLabel label;
     label.setText(QStringLiteral("Home page"));
     label.setURL(QStringLiteral("https://example.org"));
     label.resize(100, 20);
     qsizetype openedWhenClicked = -1;
-    QObject::connect(&label, &TURLLabel::clicked, [&] { openedWhenClicked = launcher.opened.size(); });
+    QObject::connect(&label, &TURLLabel::clicked,
+                     [&] { openedWhenClicked = qsizetype(launcher.opened.size()); });
 
     QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(openedWhenClicked, 0);
-    EXPECT_EQ(launcher.opened.size(), 1);
+    EXPECT_EQ(launcher.opened.size(), 1u);
 
     // A press that is dragged off the label and released elsewhere is no click.
     QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(500, 10));
-    EXPECT_EQ(launcher.opened.size(), 1);
+    EXPECT_EQ(launcher.opened.size(), 1u);
 }
 
 } // namespace
